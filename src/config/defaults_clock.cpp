@@ -1,8 +1,11 @@
+#include "config/clock_section.h"
 #include "config/section_defaults.h"
 
 namespace krx {
 
-// Placeholder until this section's codec lands with its named defaults.
-void WriteClockDefaults(ConfigImage& /*image*/) {}
+void WriteClockDefaults(ConfigImage& image) {
+    image.setU8(clock_layout::kTimeZone, 4);  // GMT+4, Moscow
+    // Summer time off, empty info message, all eight tasks off and empty.
+}
 
 }  // namespace krx

@@ -1,0 +1,42 @@
+#pragma once
+// The controller page (section 0, `Panel10`): identification, GSM signal and
+// state, arming mode, indicators, outputs, balance, board temperature and the
+// operation status line `ActionName`. The live values are written by
+// ControllerDisplay; this class builds the page and adapts it to the model.
+
+#include <QStringList>
+
+#include <memory>
+
+#include "app/section_panel.h"
+
+namespace Ui {
+class ControllerPanel;
+}
+
+namespace krx {
+
+class ControllerPanel : public SectionPanel {
+    Q_OBJECT
+public:
+    explicit ControllerPanel(QWidget* parent = nullptr);
+    ~ControllerPanel() override;
+
+    void adaptToModel(int sectionId) override;
+    QLabel* headerLabel() const override;
+
+    // The window's vocabulary (replaceable by the language file): the seven
+    // output names and the scenario names "сценарий 1" .. "сценарий 14".
+    void setOutputNames(const QStringList& names);
+    void setScenarioNames(const QStringList& names);
+
+    static QStringList DefaultOutputNames();
+    static QStringList DefaultScenarioNames();
+
+private:
+    std::unique_ptr<Ui::ControllerPanel> ui_;
+    QStringList outputNames_;
+    QStringList scenarioNames_;
+};
+
+}  // namespace krx

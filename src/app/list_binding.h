@@ -1,0 +1,32 @@
+#pragma once
+// Small helpers that put a section's item lists and list indexes into
+// drop-down lists. An index of -1 (or one past the items) shows no choice.
+
+#include <QComboBox>
+#include <QString>
+
+#include <string_view>
+
+namespace krx {
+
+// Empties the list and fills it with `texts` (UTF-8).
+template <class Texts>
+void FillList(QComboBox* list, const Texts& texts) {
+    list->clear();
+    for (const auto& text : texts) {
+        const std::string_view view(text);
+        list->addItem(QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())));
+    }
+}
+
+// Deletes items from the end until `count` remain (this model offers fewer).
+inline void KeepFirstItems(QComboBox* list, int count) {
+    while (list->count() > count) list->removeItem(list->count() - 1);
+}
+
+// Selects `index`, or no choice when the list has no such item.
+inline void ShowListIndex(QComboBox* list, int index) {
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+}  // namespace krx

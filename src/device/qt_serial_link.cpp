@@ -1,0 +1,140 @@
+#include "device/qt_serial_link.h"
+
+#include <QDeadlineTimer>
+
+#include <algorithm>
+#include <string>
+
+namespace krx {
+namespace {
+
+// Errors that leave the port usable: a pseudo-terminal has no modem lines
+// ("Inappropriate ioctl for device"), and a wait that ran out is a time-out,
+// which the caller sees as a short count.
+bool IsHarmless(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
+           error == QSerialPort::UnsupportedOperationError;
+}
+
+}  // namespace
+
+void QtSerialLink::setPortName(const QString& name) { port_.setPortName(name); }
+
+QString QtSerialLink::portName() const { return port_.portName(); }
+
+bool QtSerialLink::open() {
+    if (port_.isOpen()) {
+        port_.close();
+    }
+    port_.clearError();
+    if (!port_.open(QIODevice::ReadWrite)) {
+        return false;
+    }
+    const bool configured = port_.setBaudRate(kLineBaudRate) &&
+                            port_.setDataBits(QSerialPort::Data8) &&
+                            port_.setParity(QSerialPort::NoParity) &&
+                            port_.setStopBits(QSerialPort::OneStop) &&
+                            port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        port_.close();
+        return false;
+    }
+    // Raising the modem lines fails on ports that have none; the port stays
+    // open and usable, so that is not a failure.
+    port_.setDataTerminalReady(true);
+    port_.setRequestToSend(true);
+    if (IsHarmless(port_.error())) {
+        port_.clearError();
+    }
+    return port_.isOpen();
+}
+
+bool QtSerialLink::isOpen() const { return port_.isOpen(); }
+
+void QtSerialLink::close() {
+    if (port_.isOpen()) {
+        port_.close();
+    }
+    port_.clearError();
+}
+
+void QtSerialLink::purge() {
+    if (!port_.isOpen()) {
+        throw SerialLinkError("port not open");
+    }
+    port_.clear(QSerialPort::AllDirections);
+    throwOnPortFailure("purge");
+}
+
+void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
+    if (!port_.isOpen()) {
+        throw SerialLinkError("port not open");
+    }
+    QDeadlineTimer deadline(WriteTotalTimeoutMs(bytes.size()));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = port_.write(reinterpret_cast<const char*>(bytes.data() + done),
+                                     static_cast<qint64>(bytes.size() - done));
+        if (n < 0) {
+            throwOnPortFailure("write");
+            throw SerialLinkError("write failed");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    while (port_.bytesToWrite() > 0) {
+        if (deadline.hasExpired()) {
+            throw SerialLinkError("write time-out");
+        }
+        if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+            throwOnPortFailure("write");
+        }
+    }
+}
+
+std::size_t QtSerialLink::read(std::span<std::uint8_t> buffer) {
+    if (!port_.isOpen()) {
+        throw SerialLinkError("port not open");
+    }
+    QDeadlineTimer total(ReadTotalTimeoutMs(buffer.size()));
+    QDeadlineTimer interval(QDeadlineTimer::Forever);
+    std::size_t got = 0;
+    while (got < buffer.size()) {
+        if (port_.bytesAvailable() > 0) {
+            const qint64 n = port_.read(reinterpret_cast<char*>(buffer.data() + got),
+                                        static_cast<qint64>(buffer.size() - got));
+            if (n < 0) {
+                throwOnPortFailure("read");
+                throw SerialLinkError("read failed");
+            }
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+                interval.setRemainingTime(kReadIntervalTimeoutMs);
+                continue;
+            }
+        }
+        const qint64 left = std::min(total.remainingTime(), interval.remainingTime() < 0
+                                                                 ? total.remainingTime()
+                                                                 : interval.remainingTime());
+        if (left <= 0) {
+            break;
+        }
+        // Returns as soon as one byte arrives; the loop collects the rest.
+        if (!port_.waitForReadyRead(static_cast<int>(left))) {
+            throwOnPortFailure("read");
+        }
+    }
+    return got;
+}
+
+void QtSerialLink::throwOnPortFailure(const char* during) {
+    const QSerialPort::SerialPortError error = port_.error();
+    if (IsHarmless(error)) {
+        port_.clearError();
+        return;
+    }
+    const std::string text = std::string(during) + ": " + port_.errorString().toStdString();
+    port_.clearError();
+    throw SerialLinkError(text);
+}
+
+}  // namespace krx

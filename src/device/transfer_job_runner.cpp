@@ -1,0 +1,28 @@
+#include "device/transfer_job_runner.h"
+
+#include <memory>
+
+#include "device/treaddata.h"
+
+namespace krx {
+
+TransferJobRunner::TransferJobRunner(Wiring wiring) : wiring_(std::move(wiring)) {}
+
+int TransferJobRunner::run(const TransferStep& step) {
+    StatusSink* sink =
+        step.status == StatusTarget::TmpLabel ? wiring_.tmpLabel : wiring_.actionName;
+    const QString port = wiring_.portName ? wiring_.portName() : QString();
+    const bool areaJob = step.kind == TransferJobKind::AreaRead ||
+                         step.kind == TransferJobKind::AreaWriteVerify ||
+                         step.kind == TransferJobKind::AreaCompare;
+    // Every operation starts its area transfers at address 0.
+    auto job = areaJob ? std::make_unique<TReadData>(step.kind, step.area, step.buffer, 0u, port,
+                                                     sink)
+                       : std::make_unique<TReadData>(step.kind, step.buffer, port, sink);
+    if (wiring_.messages) {
+        job->setMessages(wiring_.messages);
+    }
+    return RunJobAndWait(*job);
+}
+
+}  // namespace krx

@@ -1,0 +1,34 @@
+#pragma once
+// Runs one transfer job for a device operation and waits for its result. The
+// wait keeps the caller's event loop turning, so the window repaints and its
+// status texts and progress bar move while the job works on its own thread.
+
+#include <cstdint>
+#include <span>
+
+#include "device/treaddata.h"
+
+namespace krx {
+
+// Where a job reports its status text. Area jobs of the operations always
+// drive `ProgressBar1` as well.
+enum class StatusTarget : std::uint8_t {
+    ActionName,  // the visible operation status
+    TmpLabel,    // the hidden label, for jobs whose text nobody reads
+};
+
+struct TransferStep {
+    TransferJobKind kind = TransferJobKind::IdentityRead;
+    std::uint8_t area = 0;          // FlashArea for area jobs, 0 otherwise
+    std::span<std::uint8_t> buffer;  // source or destination, owned by the caller
+    StatusTarget status = StatusTarget::ActionName;
+};
+
+class TransferRunner {
+public:
+    virtual ~TransferRunner() = default;
+    // 0 on success, 1 on failure; the job's text is left in its label.
+    virtual int run(const TransferStep& step) = 0;
+};
+
+}  // namespace krx

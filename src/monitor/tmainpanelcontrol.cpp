@@ -1,0 +1,165 @@
+#include "monitor/tmainpanelcontrol.h"
+
+#include <QDeadlineTimer>
+
+#include <exception>
+
+#include "monitor/status_display_rules.h"
+
+namespace krx {
+namespace {
+
+// When the port cannot even be opened, every identification fails at once;
+// without a pause the loop would spin a processor core and flood the window.
+constexpr int kUnopenablePortPauseMs = 500;
+constexpr int kPauseSliceMs = 10;
+
+}  // namespace
+
+const QString TMainPanelControl::kKeyPasswordRefusedText = QStringLiteral(
+    "Взаимодействие запрещено без указания пароля, программа не сможет получить код ключа");
+
+TMainPanelControl::TMainPanelControl(MonitorSettings settings,
+                                     std::unique_ptr<MonitorExchange> exchange, QObject* parent)
+    : QThread(parent), settings_(std::move(settings)), exchange_(std::move(exchange)) {
+    if (!settings_.shared) settings_.shared = std::make_shared<MonitorShared>();
+}
+
+TMainPanelControl::~TMainPanelControl() {
+    requestInterruption();
+    wait();
+}
+
+QString TMainPanelControl::DeviceNotSupportedText(const QString& deviceName) {
+    return QStringLiteral("Устройство ") + deviceName + QStringLiteral(" не поддерживается");
+}
+
+QString TMainPanelControl::VersionNotSupportedText(const QString& versionText) {
+    return QStringLiteral("Версия ") + versionText + QStringLiteral(" не поддерживается");
+}
+
+QString TMainPanelControl::PortNotFoundText(const QString& portName) {
+    return QStringLiteral(" ") + portName + QStringLiteral(" не найден.");
+}
+
+void TMainPanelControl::run() {
+    // A new monitor searches: no controller known yet.
+    deviceConnected_.store(false);
+    setPriority(QThread::LowestPriority);
+    do {
+        try {
+            runCycle();
+        } catch (const std::exception&) {
+            emit cycleError(PortNotFoundText(settings_.portName));
+        }
+        if (portUnavailable_) pauseAfterUnopenablePort();
+    } while (!isInterruptionRequested());
+}
+
+void TMainPanelControl::pauseAfterUnopenablePort() {
+    const QDeadlineTimer deadline(kUnopenablePortPauseMs);
+    while (!deadline.hasExpired() && !isInterruptionRequested()) msleep(kPauseSliceMs);
+}
+
+ExchangeOutcome TMainPanelControl::exchange(MonitorJob job, std::span<std::uint8_t> buffer,
+                                            const QStringList* messages) {
+    return exchange_->run(job, buffer, messages);
+}
+
+void TMainPanelControl::runCycle() {
+    portUnavailable_ = false;
+    const int sectionId = settings_.shared->sectionId();
+    if (!identify()) return;
+    sectionStep(sectionId);
+}
+
+bool TMainPanelControl::identify() {
+    IdentRecordBytes record{};
+    const ExchangeOutcome out =
+        exchange(MonitorJob::IdentityRead, record, &settings_.transferMessages);
+    if (!out.ok) {
+        portUnavailable_ = out.portUnavailable;
+        emit identificationFailed(out.message, deviceConnected_.load());
+        deviceConnected_.store(false);
+        // While nobody answers the editor comes first.
+        setPriority(QThread::LowestPriority);
+        return false;
+    }
+    const IdentValues ident = DecodeIdentRecord(record);
+    emit identified(ident, out.message, settings_.portName);
+    deviceConnected_.store(true);
+    setPriority(QThread::NormalPriority);
+
+    if (!IsSupportedDevice(ident.deviceName)) {
+        emit deviceRejected(DeviceNotSupportedText(ident.deviceName));
+        return false;
+    }
+    const QString version = VersionPanelText(ident);
+    if (!IsSupportedVersion(version)) {
+        emit deviceRejected(VersionNotSupportedText(version));
+        return false;
+    }
+    return true;
+}
+
+void TMainPanelControl::sectionStep(int sectionId) {
+    if (sectionId == kSectionController) {
+        StatusRecordBytes record{};
+        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        if (out.ok) {
+            emit controllerStatus(DecodeStatusRecord(record));
+        } else {
+            emit controllerStatusFailed(out.message);
+        }
+    } else if (sectionId == kSectionClock) {
+        emit pcClockTick(QDateTime::currentDateTime());
+        // The user is typing a time for the controller: leave the field alone.
+        if (settings_.shared->controllerTimeEditing()) return;
+        StatusRecordBytes record{};
+        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        if (out.ok) {
+            emit controllerClock(DecodeStatusRecord(record));
+        } else {
+            emit exchangeFailed(out.message);
+        }
+    } else if (sectionId == kSectionPower) {
+        StatusRecordBytes record{};
+        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        if (out.ok) {
+            emit powerStatus(DecodeStatusRecord(record));
+        } else {
+            emit powerStatusFailed(out.message);
+        }
+    } else if (sectionId == kSectionArmIn) {
+        emit armInCycleStarted();
+        std::array<std::uint8_t, kPasswordChars + 1> password{};
+        const auto stored = settings_.shared->adminPassword();
+        std::copy(stored.begin(), stored.end(), password.begin());
+        const ExchangeOutcome sent = exchange(MonitorJob::PasswordSend, password);
+        if (!sent.ok) {
+            emit keyPasswordRefused(kKeyPasswordRefusedText);
+            return;
+        }
+        KeyCodeRecordBytes record{};
+        const ExchangeOutcome out = exchange(MonitorJob::KeyCodeRead, record);
+        if (out.ok) {
+            emit keyRead(DecodeKeyCodeRecord(record));
+        } else {
+            emit exchangeFailed(out.message);
+        }
+    } else if (sectionId >= kSectionFirstInput && sectionId <= kSectionLastInput) {
+        StatusRecordBytes record{};
+        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        const int input = sectionId - kSectionFirstInput + 1;
+        int value = 0;
+        if (out.ok) {
+            const StatusValues status = DecodeStatusRecord(record);
+            if (status.inputValueValid) value = status.inputValues[input - 1];
+        }
+        emit inputLevel({input, value});
+        if (!out.ok) emit exchangeFailed(out.message);
+    }
+    // Every other section: nothing beyond the identification.
+}
+
+}  // namespace krx
