@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the simulated controller on a
-# pseudo-terminal and the configurator attached to it.
+# pseudo-terminal and the configurator attached to it. The configurator's
+# working files (KRXConfig.cfg, default.cnt) go to ./run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-if [ ! -x build/src/app/krx-configurator ]; then
-  echo "Built. The configurator window is not part of this build yet; run the tests with scripts/test.sh."
-  exit 0
-fi
 sim_out=$(mktemp)
 build/src/sim/krx-sim --pace >"$sim_out" &
 sim_pid=$!
