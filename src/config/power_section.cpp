@@ -102,8 +102,12 @@ void StorePower(const PowerSettings& v, ConfigImage& image) {
     image.setBit(kIndication, kShowActiveInsToArmOutBit, v.showActiveInsToArmOut);
 
     image.setBit(kTemperatureEvent, 0, v.temperatureEvent);
-    image.setU8(kTemperatLowBorder, SignedByte(v.temperatLowBorder));
-    image.setU8(kTemperatHiBorder, SignedByte(v.temperatHiBorder));
+    // The scales cannot leave their ranges; holding the bytes to them as well
+    // keeps a stray value from wrapping round into a different signed byte.
+    image.setU8(kTemperatLowBorder,
+                SignedByte(std::clamp(v.temperatLowBorder, kLowBorderMin, kLowBorderMax)));
+    image.setU8(kTemperatHiBorder,
+                SignedByte(std::clamp(v.temperatHiBorder, kHiBorderMin, kHiBorderMax)));
     StoreLevel(kLoBorderLevel, v.loBorderLevel, image);
     StoreReaction(kLoBorderReaction, v.loBorderOut, v.loBorderScn, image);
     StoreLevel(kHiBorderLevel, v.hiBorderLevel, image);

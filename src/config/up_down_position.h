@@ -5,9 +5,11 @@
 
 namespace krx {
 
-// The up-down position a typed text gives: the text as a decimal whole
-// number (a text that is not one gives 0), kept within 0 .. `maximum` as the
-// up-down control keeps its position.
+// The up-down position a typed text gives: the leading decimal whole number
+// of the text (blanks before it and a sign allowed; whatever follows the
+// digits is ignored, and a text without digits gives 0), kept within
+// 0 .. `maximum` as the up-down control keeps its position. A number too long
+// to hold is simply a large number and so lands on `maximum`.
 int UpDownPositionFromText(std::string_view text, int maximum);
 
 }  // namespace krx
