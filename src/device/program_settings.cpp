@@ -35,7 +35,7 @@ bool IsAcceptablePortName(const QString& name) {
         return false;
     }
     return std::all_of(name.begin(), name.end(),
-                       [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7F; });
+                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
 #endif
 }
 

@@ -3,7 +3,13 @@
 #include <QDeadlineTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
 
 namespace krx {
 namespace {
@@ -11,6 +17,12 @@ namespace {
 // Errors that leave the port usable: a pseudo-terminal has no modem lines
 // ("Inappropriate ioctl for device"), and a wait that ran out is a time-out,
 // which the caller sees as a short count.
+// One character on the line: start bit, 8 data bits, stop bit.
+std::chrono::steady_clock::duration LineTime(std::size_t bytes) {
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::microseconds(static_cast<long long>(bytes) * 10 * 1'000'000 / kLineBaudRate));
+}
+
 bool IsHarmless(QSerialPort::SerialPortError error) {
     return error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
            error == QSerialPort::UnsupportedOperationError;
@@ -27,7 +39,9 @@ bool QtSerialLink::open() {
         port_.close();
     }
     port_.clearError();
+    openFailure_.clear();
     if (!port_.open(QIODevice::ReadWrite)) {
+        openFailure_ = port_.errorString();
         return false;
     }
     const bool configured = port_.setBaudRate(kLineBaudRate) &&
@@ -36,6 +50,7 @@ bool QtSerialLink::open() {
                             port_.setStopBits(QSerialPort::OneStop) &&
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
+        openFailure_ = port_.errorString();
         port_.close();
         return false;
     }
@@ -71,6 +86,9 @@ void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
         throw SerialLinkError("port not open");
     }
     QDeadlineTimer deadline(WriteTotalTimeoutMs(bytes.size()));
+    // The bytes cannot have left before the line has carried them.
+    const auto started = std::max(std::chrono::steady_clock::now(), lineFreeAt_);
+    lineFreeAt_ = started + LineTime(bytes.size());
     std::size_t done = 0;
     while (done < bytes.size()) {
         const qint64 n = port_.write(reinterpret_cast<const char*>(bytes.data() + done),
@@ -89,6 +107,33 @@ void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
             throwOnPortFailure("write");
         }
     }
+    waitUntilOnTheWire(deadline);
+}
+
+void QtSerialLink::waitUntilOnTheWire(const QDeadlineTimer& deadline) {
+    // A write returns once the driver has the bytes, but the read time-outs
+    // that follow assume the request has reached the controller: without
+    // this wait a 256-byte block (139 ms on the line) would use up the whole
+    // 139 ms allowed for its acknowledgement before the controller even had
+    // the frame. A UART reports the end of transmission through tcdrain; a
+    // pseudo-terminal or a USB adapter with a deep buffer may report it early,
+    // so the line time of the bytes is waited out in any case.
+#ifdef Q_OS_UNIX
+    const int fd = static_cast<int>(port_.handle());
+    if (fd >= 0) {
+        while (::tcdrain(fd) != 0 && errno == EINTR) {
+        }
+    }
+#endif
+    const auto now = std::chrono::steady_clock::now();
+    if (lineFreeAt_ <= now) {
+        return;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lineFreeAt_ - now);
+    if (!deadline.isForever() && deadline.remainingTimeAsDuration() < left) {
+        throw SerialLinkError("write time-out");
+    }
+    std::this_thread::sleep_until(lineFreeAt_);
 }
 
 std::size_t QtSerialLink::read(std::span<std::uint8_t> buffer) {

@@ -187,7 +187,8 @@ int TReadData::runKind(TransferChannel& channel, std::span<std::uint8_t> scratch
 int RunJobAndWait(TReadData& job) {
     QEventLoop loop;
     QObject::connect(&job, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    job.start();
+    // Every job runs at normal priority, whatever the caller's own is.
+    job.start(QThread::NormalPriority);
     if (!job.isFinished()) {
         loop.exec();
     }

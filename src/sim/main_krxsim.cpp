@@ -2,6 +2,7 @@
 // the port name to open (for example pts/4) on its first output line and
 // serves until SIGTERM or SIGINT.
 
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/pty_server.h"
 #include "sim/sim_controller.h"
@@ -26,6 +28,7 @@ void PrintUsage() {
                  "  --software 0xHHLL      software version (0x0101)\n"
                  "  --password TEXT        administrative password\n"
                  "  --config FILE.cnt      initial configuration (area 1)\n"
+                 "  --system-parameters HEX  the 8 bytes of area 5, e.g. 0102030405060708\n"
                  "  --restart-silence MS   deaf time after a restart (1500)\n"
                  "  --pace                 19200 baud line timing\n"
                  "  --fault NAME           fault switch, repeatable:";
@@ -43,6 +46,23 @@ bool ParseUnsigned(std::string_view text, unsigned long& value) {
     } catch (...) {
         return false;
     }
+}
+
+// "0A0b..." as bytes; empty for an odd length or a character that is not hex.
+std::vector<std::uint8_t> ParseHex(std::string_view text) {
+    std::vector<std::uint8_t> bytes;
+    if (text.size() % 2 != 0) {
+        return bytes;
+    }
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        unsigned value = 0;
+        const auto [end, error] = std::from_chars(text.data() + i, text.data() + i + 2, value, 16);
+        if (error != std::errc() || end != text.data() + i + 2) {
+            return {};
+        }
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -83,6 +103,15 @@ int main(int argc, char** argv) {
                 [&](krx::sim::SimDevice& d) { return d.memory().loadConfigFile(file); });
             if (!loaded) {
                 std::cerr << "krx-sim: cannot read configuration " << file << '\n';
+                return 2;
+            }
+        } else if (option == "--system-parameters") {
+            const std::vector<std::uint8_t> bytes = ParseHex(value());
+            const bool stored = bytes.size() == 8 && controller->withDevice([&](krx::sim::SimDevice& d) {
+                return d.memory().setArea(5, bytes);
+            });
+            if (!stored) {
+                std::cerr << "krx-sim: system parameters need 8 bytes in hex\n";
                 return 2;
             }
         } else if (option == "--restart-silence") {

@@ -14,6 +14,7 @@ constexpr NamedReplyFault kReplyFaults[] = {
     {"silence", ReplyFault::Silence},        {"short", ReplyFault::ShortReply},
     {"checksum", ReplyFault::BadChecksum},   {"address", ReplyFault::WrongAddress},
     {"count", ReplyFault::WrongCount},       {"command", ReplyFault::WrongCommand},
+    {"length", ReplyFault::WrongLength},
 };
 
 bool ParseNumber(std::string_view text, long& value) {
@@ -109,6 +110,12 @@ bool SpoilReply(std::vector<std::uint8_t>& reply, ReplyFault fault, bool blockRe
             return true;
         case ReplyFault::WrongCommand:
             reply[1] = static_cast<std::uint8_t>(reply[1] + 1);
+            ResealChecksum(reply);
+            return true;
+        case ReplyFault::WrongLength:
+            // The receiver knows the length it expects and never reads this
+            // field; only the checksum covers it.
+            reply[2] = static_cast<std::uint8_t>(reply[2] ^ 0x40);
             ResealChecksum(reply);
             return true;
         case ReplyFault::None:

@@ -19,6 +19,7 @@ enum class ReplyFault : std::uint8_t {
     WrongAddress,  // a block reply echoes another address (checksum right)
     WrongCount,    // a block reply echoes another count (checksum right)
     WrongCommand,  // the reply carries another command code (checksum right)
+    WrongLength,   // the length field holds another value (checksum right)
 };
 
 struct SimFaults {
@@ -45,7 +46,7 @@ struct SimFaults {
 std::vector<std::string> FaultSwitchNames();
 
 // Applies one named switch: "silence", "short", "checksum", "address",
-// "count", "command", "status=N", "corrupt=OFFSET", "silent-after=N",
+// "count", "command", "length", "status=N", "corrupt=OFFSET", "silent-after=N",
 // "only=COMMAND", "limit=N", "pace". False (faults unchanged) for an
 // unknown name or a bad number.
 bool ApplyFaultSwitch(SimFaults& faults, std::string_view name);

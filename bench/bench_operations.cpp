@@ -1,0 +1,222 @@
+// Times the two long configuration operations, programming (identification,
+// password, write-and-verify of the body, restart) and reading
+// (identification, password, read of the body), through krx-sim on a
+// pseudo-terminal paced at 19200 baud 8N1, and sets each beside the least
+// time the line allows: every byte of every job on the wire at 10 bits, plus
+// the waits the protocol imposes (a preamble read that finds nothing waits
+// out its read time-out). The operations run exactly as the window runs them
+// (ConfigOperations with real transfer jobs); only the window is left out,
+// so monitor start and stop and the 3-second restart delay are not timed.
+//
+// usage: bench_operations [runs] [path-to-krx-sim]
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "config/config_image.h"
+#include "config/default_image.h"
+#include "device/config_operations.h"
+#include "device/frame.h"
+#include "device/records.h"
+#include "device/serial_link.h"
+#include "device/status_sink.h"
+#include "device/transfer_job_runner.h"
+#include "device/transfer_messages.h"
+
+using namespace krx;
+
+namespace {
+
+constexpr double kSecondsPerByte = 10.0 / 19200.0;
+
+// What the line must carry for one operation, and the waits it cannot avoid.
+struct WireBound {
+    std::size_t bytesOut = 0;
+    std::size_t bytesIn = 0;
+    double waitSeconds = 0;
+
+    double seconds() const {
+        return static_cast<double>(bytesOut + bytesIn) * kSecondsPerByte + waitSeconds;
+    }
+
+    // Every job opens the port and enters frame mode; the controller answers
+    // with one byte, which the job's first preamble read takes.
+    void job() {
+        bytesOut += kModeEntry.size();
+        bytesIn += 1;
+    }
+    // A second exchange procedure inside the same job finds no byte waiting
+    // for its preamble read and waits out the read time-out for one byte.
+    void emptyPreamble() { waitSeconds += ReadTotalTimeoutMs(1) / 1000.0; }
+
+    void query(std::uint8_t command, std::size_t recordLength) {
+        bytesOut += BuildFrame(command, {}).size();
+        bytesIn += RecordReplySize(recordLength);
+    }
+    void command(std::uint8_t command, std::size_t payloadLength) {
+        const std::vector<std::uint8_t> payload(payloadLength, 0);
+        bytesOut += BuildFrame(command, payload).size();
+        bytesIn += kCommandAckSize;
+    }
+    void writeBlocks(std::uint8_t command, std::size_t total) {
+        const std::vector<std::uint8_t> data(kMaxBlockData, 0);
+        for (const Block& b : SplitIntoBlocks(0, total)) {
+            bytesOut += BuildBlockWrite(command, b.address, std::span(data).first(b.count)).size();
+            bytesIn += kBlockAckSize;
+        }
+    }
+    void readBlocks(std::uint8_t command, std::size_t total) {
+        for (const Block& b : SplitIntoBlocks(0, total)) {
+            bytesOut += BuildBlockReadRequest(command, b.address, b.count).size();
+            bytesIn += BlockDataReplySize(b.count);
+        }
+    }
+};
+
+WireBound ProgrammBound() {
+    WireBound b;
+    b.job();
+    b.query(cmd::kReadIdent, ident::kSize);
+    b.job();
+    b.command(cmd::kPresentPassword, ConfigOperations::kPasswordPayloadSize);
+    b.job();
+    b.writeBlocks(cmd::kWriteArea1, kBodySize);
+    b.emptyPreamble();
+    b.readBlocks(cmd::kReadArea1, kBodySize);
+    b.job();
+    b.command(cmd::kRestart, 1);
+    return b;
+}
+
+WireBound ReadConfBound() {
+    WireBound b;
+    b.job();
+    b.query(cmd::kReadIdent, ident::kSize);
+    b.job();
+    b.command(cmd::kPresentPassword, ConfigOperations::kPasswordPayloadSize);
+    b.job();
+    b.readBlocks(cmd::kReadArea1, kBodySize);
+    return b;
+}
+
+// The window as the operations see it, without widgets: the image, and the
+// moment the restart delay would start.
+class BenchHost : public OperationHost {
+public:
+    ConfigImage image_ = DefaultImage();
+    bool restartArmed = false;
+    bool invalidBody = false;
+
+    ConfigImage& image() override { return image_; }
+    void stopMonitor() override {}
+    void startMonitor() override {}
+    void selectRootNode() override {}
+    void storeSection() override {}
+    void loadSection() override {}
+    void lockDeviceActions() override {}
+    void unlockDeviceActions() override {}
+    void showIdentification(std::span<const std::uint8_t>) override {}
+    void showPlaceholderIdentification() override {}
+    void replaceActionNameText(const QString&) override {}
+    void showActionNameError(const QString&) override { invalidBody = true; }
+    void setConfigurationName(const QString&) override {}
+    bool clearModeMemoryChecked() const override { return false; }
+    void armRestartTimer(int) override { restartArmed = true; }
+    bool runFactoryCountdown() override { return false; }
+};
+
+void Report(const char* what, std::vector<double> times, const WireBound& bound) {
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    std::printf("%-10s bytes out %5zu, in %5zu, waits %.3f s -> bound %.3f s\n", what,
+                bound.bytesOut, bound.bytesIn, bound.waitSeconds, bound.seconds());
+    std::printf("%-10s best %.3f s (ratio %.4f), median %.3f s (ratio %.4f), %zu runs\n", "",
+                times.front(), times.front() / bound.seconds(), median, median / bound.seconds(),
+                times.size());
+}
+
+double Seconds(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
+    const QString simProgram =
+        args.size() > 2 ? args.at(2)
+                        : QDir(QCoreApplication::applicationDirPath()).filePath("../src/sim/krx-sim");
+
+    QProcess sim;
+    sim.setProgram(simProgram);
+    sim.setArguments({QStringLiteral("--pace")});
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start();
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "bench_operations: cannot start %s\n", qPrintable(simProgram));
+        return 1;
+    }
+    const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    std::printf("krx-sim --pace on %s, 19200 baud 8N1 (%.4f ms per byte)\n", qPrintable(port),
+                kSecondsPerByte * 1000.0);
+
+    const QStringList messages = TransferMessages();
+    StatusSink actionName;
+    StatusSink tmpLabel;
+    TransferJobRunner runner({[&port] { return port; }, &messages, &actionName, &tmpLabel});
+    BenchHost host;
+    ConfigOperations operations(host, runner);
+    // Something other than what the simulator starts with, and still a body
+    // this program accepts.
+    host.image_.body()[3000] ^= 0xFF;
+    const std::vector<std::uint8_t> programmed(host.image_.body().begin(),
+                                               host.image_.body().end());
+
+    std::vector<double> programTimes;
+    std::vector<double> readTimes;
+    int failures = 0;
+    for (int i = 0; i < runs; ++i) {
+        host.restartArmed = false;
+        QElapsedTimer clock;
+        clock.start();
+        operations.Programm();
+        programTimes.push_back(Seconds(clock));
+        if (!host.restartArmed) {
+            std::fprintf(stderr, "program failed: %s\n", qPrintable(actionName.lastText()));
+            ++failures;
+        }
+        // The restart delay the window keeps before it talks to the
+        // controller again.
+        QThread::msleep(ConfigOperations::kRestartDelayMs);
+        operations.restartDelayElapsed();
+
+        std::fill(host.image_.body().begin(), host.image_.body().end(), 0);
+        host.invalidBody = false;
+        clock.restart();
+        operations.ReadConf();
+        readTimes.push_back(Seconds(clock));
+        const std::vector<std::uint8_t> read(host.image_.body().begin(), host.image_.body().end());
+        if (host.invalidBody || read != programmed) {
+            std::fprintf(stderr, "read failed: %s\n", qPrintable(actionName.lastText()));
+            ++failures;
+            std::copy(programmed.begin(), programmed.end(), host.image_.body().begin());
+        }
+    }
+
+    Report("Programm", programTimes, ProgrammBound());
+    Report("ReadConf", readTimes, ReadConfBound());
+
+    sim.terminate();
+    if (!sim.waitForFinished(3000)) {
+        sim.kill();
+        sim.waitForFinished(3000);
+    }
+    return failures == 0 ? 0 : 1;
+}
