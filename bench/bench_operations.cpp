@@ -11,7 +11,6 @@
 // usage: bench_operations [runs] [path-to-krx-sim]
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
@@ -29,56 +28,13 @@
 #include "device/status_sink.h"
 #include "device/transfer_job_runner.h"
 #include "device/transfer_messages.h"
+#include "wire_bound.h"
 
 using namespace krx;
 
 namespace {
 
-constexpr double kSecondsPerByte = 10.0 / 19200.0;
-
-// What the line must carry for one operation, and the waits it cannot avoid.
-struct WireBound {
-    std::size_t bytesOut = 0;
-    std::size_t bytesIn = 0;
-    double waitSeconds = 0;
-
-    double seconds() const {
-        return static_cast<double>(bytesOut + bytesIn) * kSecondsPerByte + waitSeconds;
-    }
-
-    // Every job opens the port and enters frame mode; the controller answers
-    // with one byte, which the job's first preamble read takes.
-    void job() {
-        bytesOut += kModeEntry.size();
-        bytesIn += 1;
-    }
-    // A second exchange procedure inside the same job finds no byte waiting
-    // for its preamble read and waits out the read time-out for one byte.
-    void emptyPreamble() { waitSeconds += ReadTotalTimeoutMs(1) / 1000.0; }
-
-    void query(std::uint8_t command, std::size_t recordLength) {
-        bytesOut += BuildFrame(command, {}).size();
-        bytesIn += RecordReplySize(recordLength);
-    }
-    void command(std::uint8_t command, std::size_t payloadLength) {
-        const std::vector<std::uint8_t> payload(payloadLength, 0);
-        bytesOut += BuildFrame(command, payload).size();
-        bytesIn += kCommandAckSize;
-    }
-    void writeBlocks(std::uint8_t command, std::size_t total) {
-        const std::vector<std::uint8_t> data(kMaxBlockData, 0);
-        for (const Block& b : SplitIntoBlocks(0, total)) {
-            bytesOut += BuildBlockWrite(command, b.address, std::span(data).first(b.count)).size();
-            bytesIn += kBlockAckSize;
-        }
-    }
-    void readBlocks(std::uint8_t command, std::size_t total) {
-        for (const Block& b : SplitIntoBlocks(0, total)) {
-            bytesOut += BuildBlockReadRequest(command, b.address, b.count).size();
-            bytesIn += BlockDataReplySize(b.count);
-        }
-    }
-};
+using bench::WireBound;
 
 WireBound ProgrammBound() {
     WireBound b;
@@ -132,16 +88,6 @@ public:
     bool runFactoryCountdown() override { return false; }
 };
 
-void Report(const char* what, std::vector<double> times, const WireBound& bound) {
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    std::printf("%-10s bytes out %5zu, in %5zu, waits %.3f s -> bound %.3f s\n", what,
-                bound.bytesOut, bound.bytesIn, bound.waitSeconds, bound.seconds());
-    std::printf("%-10s best %.3f s (ratio %.4f), median %.3f s (ratio %.4f), %zu runs\n", "",
-                times.front(), times.front() / bound.seconds(), median, median / bound.seconds(),
-                times.size());
-}
-
 double Seconds(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }
 
 }  // namespace
@@ -151,21 +97,14 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
     const QString simProgram =
-        args.size() > 2 ? args.at(2)
-                        : QDir(QCoreApplication::applicationDirPath()).filePath("../src/sim/krx-sim");
+        args.size() > 2 ? args.at(2) : QStringLiteral(KRX_SIM_PROGRAM);
 
     QProcess sim;
-    sim.setProgram(simProgram);
-    sim.setArguments({QStringLiteral("--pace")});
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start();
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+    const QString port = bench::StartSimulator(sim, simProgram, {QStringLiteral("--pace")});
+    if (port.isEmpty()) {
         std::fprintf(stderr, "bench_operations: cannot start %s\n", qPrintable(simProgram));
         return 1;
     }
-    const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    std::printf("krx-sim --pace on %s, 19200 baud 8N1 (%.4f ms per byte)\n", qPrintable(port),
-                kSecondsPerByte * 1000.0);
 
     const QStringList messages = TransferMessages();
     StatusSink actionName;
@@ -210,13 +149,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    Report("Programm", programTimes, ProgrammBound());
-    Report("ReadConf", readTimes, ReadConfBound());
-
-    sim.terminate();
-    if (!sim.waitForFinished(3000)) {
-        sim.kill();
-        sim.waitForFinished(3000);
-    }
+    bench::Report("Programm", programTimes, ProgrammBound());
+    bench::Report("ReadConf", readTimes, ReadConfBound());
+    bench::StopSimulator(sim);
     return failures == 0 ? 0 : 1;
 }

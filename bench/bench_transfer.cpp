@@ -19,57 +19,17 @@
 #include "device/serial_link.h"
 #include "device/status_sink.h"
 #include "device/treaddata.h"
+#include "wire_bound.h"
 
 using namespace krx;
 
 namespace {
-
-constexpr double kSecondsPerByte = 10.0 / 19200.0;
-
-struct WireBudget {
-    std::size_t bytesOut = 0;
-    std::size_t bytesIn = 0;
-    double waitSeconds = 0;  // time-outs that must run out
-    double seconds() const {
-        return static_cast<double>(bytesOut + bytesIn) * kSecondsPerByte + waitSeconds;
-    }
-};
-
-void AddModeEntry(WireBudget& b) {
-    b.bytesOut += kModeEntry.size();
-    b.bytesIn += 1;  // the controller's answer, taken by the first preamble read
-}
-
-void AddBlockWrites(WireBudget& b, std::size_t total) {
-    for (const Block& block : SplitIntoBlocks(0, total)) {
-        b.bytesOut += block.count + kFrameOverhead + kBlockHeaderSize;
-        b.bytesIn += kBlockAckSize;
-    }
-}
-
-void AddBlockReads(WireBudget& b, std::size_t total) {
-    for (const Block& block : SplitIntoBlocks(0, total)) {
-        b.bytesOut += kBlockReadRequestSize;
-        b.bytesIn += BlockDataReplySize(block.count);
-    }
-}
 
 double RunJob(TReadData& job, int& result) {
     QElapsedTimer clock;
     clock.start();
     result = RunJobAndWait(job);
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
-}
-
-void Report(const char* what, const std::vector<double>& times, const WireBudget& bound) {
-    std::vector<double> sorted = times;
-    std::sort(sorted.begin(), sorted.end());
-    const double median = sorted[sorted.size() / 2];
-    std::printf("%-28s bytes out %5zu, in %5zu, waits %.3f s -> bound %.3f s\n", what, bound.bytesOut,
-                bound.bytesIn, bound.waitSeconds, bound.seconds());
-    std::printf("%-28s best %.3f s (ratio %.4f), median %.3f s (ratio %.4f), %zu runs\n", "",
-                sorted.front(), sorted.front() / bound.seconds(), median, median / bound.seconds(),
-                sorted.size());
 }
 
 }  // namespace
@@ -81,34 +41,28 @@ int main(int argc, char** argv) {
     const QString simProgram = args.size() > 2 ? args.at(2) : QStringLiteral(KRX_SIM_PROGRAM);
 
     QProcess sim;
-    sim.setProgram(simProgram);
-    sim.setArguments({QStringLiteral("--pace")});
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start();
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+    const QString port = bench::StartSimulator(sim, simProgram, {QStringLiteral("--pace")});
+    if (port.isEmpty()) {
         std::fprintf(stderr, "bench_transfer: cannot start %s\n", qPrintable(simProgram));
         return 1;
     }
-    const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    std::printf("krx-sim --pace on %s, 19200 baud 8N1 (%.4f ms per byte)\n", qPrintable(port),
-                kSecondsPerByte * 1000.0);
 
     std::vector<std::uint8_t> body(DefaultImage().body().begin(), DefaultImage().body().end());
     std::reverse(body.begin(), body.end());  // differ from what the simulator starts with
     std::vector<std::uint8_t> readBack(kBodySize);
     StatusSink sink;
 
-    WireBudget writeVerify;
-    AddModeEntry(writeVerify);
-    AddBlockWrites(writeVerify, kBodySize);
+    bench::WireBound writeVerify;
+    writeVerify.job();
+    writeVerify.writeBlocks(cmd::kWriteArea1, kBodySize);
     // The read-back's preamble read finds nothing (no new mode entry) and
     // waits out the read time-out for one byte.
-    writeVerify.waitSeconds += ReadTotalTimeoutMs(1) / 1000.0;
-    AddBlockReads(writeVerify, kBodySize);
+    writeVerify.emptyPreamble();
+    writeVerify.readBlocks(cmd::kReadArea1, kBodySize);
 
-    WireBudget read;
-    AddModeEntry(read);
-    AddBlockReads(read, kBodySize);
+    bench::WireBound read;
+    read.job();
+    read.readBlocks(cmd::kReadArea1, kBodySize);
 
     std::vector<double> writeTimes;
     std::vector<double> readTimes;
@@ -130,13 +84,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    Report("write-and-verify 5292 bytes", writeTimes, writeVerify);
-    Report("read 5292 bytes", readTimes, read);
-
-    sim.terminate();
-    if (!sim.waitForFinished(3000)) {
-        sim.kill();
-        sim.waitForFinished(3000);
-    }
+    bench::Report("write-and-verify 5292 bytes", writeTimes, writeVerify);
+    bench::Report("read 5292 bytes", readTimes, read);
+    bench::StopSimulator(sim);
     return failures == 0 ? 0 : 1;
 }

@@ -52,7 +52,7 @@ void ConfiguratorWindow::buildControls() {
     tree_->setColumnCount(1);
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
-    tree_->setMinimumWidth(250);
+    tree_->setMinimumWidth(340);
 
     auto* scroll = new QScrollArea(splitter);
     scroll->setObjectName("ScrollBoxPanels");
@@ -90,7 +90,7 @@ void ConfiguratorWindow::buildControls() {
             [this](const QString& text) { status_->setText(StatusPanels::kLink, text); });
 
     applyActionStates();
-    resize(1180, 780);
+    resize(1280, 800);
 }
 
 void ConfiguratorWindow::onCreate(const QString& portOverride) {
@@ -114,7 +114,7 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
             &FileCommands::saveConfiguration);
 
     QString portName;
-    if (!ReadPortSetting(settingsFilePath(), portName)) portName = kDefaultPortName;
+    if (!ReadProgramSettings(settingsFilePath(), portName)) portName = DefaultPortName();
     if (!portOverride.isEmpty()) portName = portOverride;
     port_->setPortName(portName);
 
@@ -127,8 +127,7 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
 }
 
 QString ConfiguratorWindow::settingsFilePath() const {
-    return programDirectory_.isEmpty() ? kProgramSettingsFileName
-                                       : QDir(programDirectory_).filePath(kProgramSettingsFileName);
+    return ProgramSettingsPath(programDirectory_);
 }
 
 int ConfiguratorWindow::currentSectionId() const { return switcher_->current(); }
@@ -194,6 +193,7 @@ void ConfiguratorWindow::startMonitorLater(int delayMs) {
 void ConfiguratorWindow::onTimer2() {
     startMonitor();
     UnlockDeviceActions();
+    emit delayedStartDone();
 }
 
 void ConfiguratorWindow::showPortDialog() {
@@ -214,7 +214,7 @@ void ConfiguratorWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    WritePortSetting(settingsFilePath(), port_->portName());
+    WriteProgramSettings(settingsFilePath(), port_->portName());
     switcher_->storeCurrent();
     WriteWorkingFile(image_);
     event->accept();

@@ -82,6 +82,8 @@ signals:
     void sectionChanged(int sectionId);
     // The link state for status bar panel 1 changed (port name or "NC").
     void linkStateChanged(const QString& text);
+    // `Timer2` has fired: the monitor was started and the actions unlocked.
+    void delayedStartDone();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,10 @@
 #include "app/controller_panel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include "app/widget_colours.h"
@@ -44,6 +46,10 @@ ControllerPanel::ControllerPanel(QWidget* parent)
 ControllerPanel::~ControllerPanel() = default;
 
 QLabel* ControllerPanel::headerLabel() const { return ui_->Label30; }
+QLabel* ControllerPanel::actionName() const { return ui_->ActionName; }
+QProgressBar* ControllerPanel::progressBar() const { return ui_->ProgressBar1; }
+QLabel* ControllerPanel::tmpLabel() const { return ui_->TMPLabel; }
+QCheckBox* ControllerPanel::clearSaveArea() const { return ui_->CheckBoxClearSaveArea; }
 
 QStringList ControllerPanel::DefaultOutputNames() {
     return {QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"),

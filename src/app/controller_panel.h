@@ -10,6 +10,9 @@
 
 #include "app/section_panel.h"
 
+class QCheckBox;
+class QProgressBar;
+
 namespace Ui {
 class ControllerPanel;
 }
@@ -29,6 +32,14 @@ public:
     // output names and the scenario names "сценарий 1" .. "сценарий 14".
     void setOutputNames(const QStringList& names);
     void setScenarioNames(const QStringList& names);
+
+    // Where the configuration operations report: the visible status line,
+    // the progress of area transfers, the hidden label of jobs nobody reads,
+    // and the option to clear the mode memory when programming.
+    QLabel* actionName() const;
+    QProgressBar* progressBar() const;
+    QLabel* tmpLabel() const;
+    QCheckBox* clearSaveArea() const;
 
     static QStringList DefaultOutputNames();
     static QStringList DefaultScenarioNames();

@@ -8,6 +8,7 @@
 #include "app/close_on_signal.h"
 #include "app/configurator_window.h"
 #include "app/monitor_wiring.h"
+#include "app/operation_controller.h"
 #include "app/single_instance.h"
 
 int main(int argc, char** argv) {
@@ -31,7 +32,8 @@ int main(int argc, char** argv) {
     krx::ConfiguratorWindowSetup setup;
     setup.portOverride = parser.value(portOption);
     krx::ConfiguratorWindow window(std::move(setup));
-    new krx::MonitorWiring(window);  // owned by the window
+    auto* monitor = new krx::MonitorWiring(window);  // owned by the window
+    new krx::OperationController(window, monitor->display(), monitor->host());  // likewise
     krx::CloseOnSignal closeOnSignal([&window] { window.closeWhenIdle(); });
     window.show();
     return app.exec();

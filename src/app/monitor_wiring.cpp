@@ -8,6 +8,7 @@
 #include "app/arm_in_panel.h"
 #include "app/configurator_window.h"
 #include "app/controller_display.h"
+#include "app/input_panel.h"
 #include "app/monitor_presenter.h"
 #include "app/status_panels.h"
 #include "config/general_section.h"
@@ -30,6 +31,10 @@ MonitorWiring::MonitorWiring(ConfiguratorWindow& window, MonitorHost* host)
 
     if (auto* armIn = dynamic_cast<ArmInPanel*>(window.page(kSectionArmIn))) {
         armIn->attachMonitor(host_);
+    }
+    // One page serves the four inputs; it keeps the live values of the input shown.
+    if (auto* input = dynamic_cast<InputPanel*>(window.page(kSectionFirstInput))) {
+        input->attachMonitor(host_);
     }
     // The key read presents the password of the configuration being edited.
     connect(host_, &MonitorHost::armInCycleStarted, this, &MonitorWiring::syncFromWindow);

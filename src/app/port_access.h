@@ -8,9 +8,15 @@
 
 #include <memory>
 
+// The program settings file (ReadProgramSettings, WriteProgramSettings,
+// DefaultPortName) belongs to the device layer; the window uses it from there.
+#include "device/program_settings.h"
+
 namespace krx {
 
 inline const QString kLinkDownText = QStringLiteral("NC");
+// The name a port object starts with, until the settings file or
+// DefaultPortName() gives the real one.
 inline const QString kDefaultPortName = QStringLiteral("COM1");
 
 class PortAccess {
@@ -36,11 +42,5 @@ QString ProbePort(PortAccess& port);
 
 // The serial port of this computer.
 std::unique_ptr<PortAccess> MakeSystemPortAccess();
-
-// The program settings file `KRXConfig.cfg` (the port name). Reading fails
-// for a missing or damaged file; writing is silent.
-bool ReadPortSetting(const QString& fileName, QString& portName);
-void WritePortSetting(const QString& fileName, const QString& portName);
-inline const QString kProgramSettingsFileName = QStringLiteral("KRXConfig.cfg");
 
 }  // namespace krx

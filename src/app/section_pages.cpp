@@ -2,9 +2,14 @@
 
 #include <QStackedWidget>
 
+#include "app/arm_in_panel.h"
 #include "app/controller_panel.h"
 #include "app/empty_section_panel.h"
 #include "app/general_panel.h"
+#include "app/input_panel.h"
+#include "app/inputs_common_panel.h"
+#include "app/outputs_panel.h"
+#include "app/profiles_note_panel.h"
 
 namespace krx {
 
@@ -26,13 +31,13 @@ SectionPanel* GeneralPage(QWidget* p) { return new GeneralPanel(p); }
 SectionPanel* ConnectionPage(QWidget* p) { return Placeholder("Panel5", "Label74", p); }
 SectionPanel* ClockPage(QWidget* p) { return Placeholder("Panel2", "Label5", p); }
 SectionPanel* PowerPage(QWidget* p) { return Placeholder("Panel3", "Label23", p); }
-SectionPanel* ArmInPage(QWidget* p) { return Placeholder("PanelArmIn", "Label21", p); }
-SectionPanel* InputsPage(QWidget* p) { return Placeholder("Panel7", "", p); }
-SectionPanel* InputPage(QWidget* p) { return Placeholder("Panel6", "Label10", p); }
-SectionPanel* OutputsPage(QWidget* p) { return Placeholder("Panel8", "Label1", p); }
+SectionPanel* ArmInPage(QWidget* p) { return new ArmInPanel(p); }
+SectionPanel* InputsPage(QWidget* p) { return new InputsCommonPanel(p); }
+SectionPanel* InputPage(QWidget* p) { return new InputPanel(p); }
+SectionPanel* OutputsPage(QWidget* p) { return new OutputsPanel(p); }
 SectionPanel* OutputPage(QWidget* p) { return Placeholder("Panel9", "Label6", p); }
 SectionPanel* ScenariosPage(QWidget* p) { return Placeholder("Panel12", "Label79", p); }
-SectionPanel* ProfilesPage(QWidget* p) { return Placeholder("PanelProfileMain", "Label66", p); }
+SectionPanel* ProfilesPage(QWidget* p) { return new ProfilesNotePanel(p); }
 SectionPanel* ProfilePage(QWidget* p) { return Placeholder("PanelProfile", "Label221", p); }
 SectionPanel* SystemPage(QWidget* p) { return Placeholder("Panel11", "Label86", p); }
 

@@ -34,6 +34,15 @@ void SectionSwitcher::switchTo(int sectionId, const QString& nodeText) {
     panel->adaptToModel(sectionId);
     if (sectionId == kSectionSystemParameters && systemSectionHook_) systemSectionHook_(false);
     if (!loadsNothing(sectionId)) panel->loadSection(sectionId, image_);
+    bringToFront(panel);
+}
+
+void SectionSwitcher::bringToFront(SectionPanel* panel) {
+    for (int i = stack_.count() - 1; i >= 0; --i) {
+        QWidget* page = stack_.widget(i);
+        if (page != panel) stack_.removeWidget(page);
+    }
+    if (stack_.indexOf(panel) < 0) stack_.addWidget(panel);
     stack_.setCurrentWidget(panel);
 }
 

@@ -42,6 +42,11 @@ public:
     SectionPanel* currentPanel() const;
 
 private:
+    // The stack holds only the page in front: a stacked layout takes its
+    // size (height-for-width included) from all of its pages, so every small
+    // page would otherwise scroll as far as the largest one. Pages taken out
+    // stay children of the stack, which owns them.
+    void bringToFront(SectionPanel* panel);
     static bool storesNothing(int sectionId);
     static bool loadsNothing(int sectionId);
 

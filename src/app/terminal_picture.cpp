@@ -1,11 +1,13 @@
 #include "app/terminal_picture.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <vector>
 
 namespace krx {
@@ -80,7 +82,22 @@ QPixmap BuiltInTerminalPicture(TerminalBlock block) {
     const int pitch = 44;
     const int margin = 16;
     const int width = margin * 2 + pitch * static_cast<int>(terminals.size());
-    const int height = 230;
+
+    QFont mark;
+    mark.setBold(true);
+    mark.setPixelSize(11);
+    QFont small = mark;
+    small.setBold(false);
+    small.setPixelSize(10);
+    // The meanings run downwards under the strip: the picture is as tall as
+    // the longest of them needs, so none is cut off.
+    const QFontMetrics smallMetrics(small);
+    int longest = 0;
+    for (const Terminal& t : terminals) {
+        longest = std::max(longest, smallMetrics.horizontalAdvance(QString::fromUtf8(t.meaning)));
+    }
+    const int meaningTop = 164;
+    const int height = meaningTop + longest + 8;
 
     QPixmap pixmap(width, height);
     pixmap.fill(Qt::white);
@@ -105,13 +122,6 @@ QPixmap BuiltInTerminalPicture(TerminalBlock block) {
     const QRectF strip(margin - 4, 48, pitch * terminals.size() + 8, 64);
     p.drawRect(strip);
 
-    QFont mark = p.font();
-    mark.setBold(true);
-    mark.setPixelSize(11);
-    QFont small = mark;
-    small.setBold(false);
-    small.setPixelSize(10);
-
     for (std::size_t i = 0; i < terminals.size(); ++i) {
         const double cx = margin + pitch * (i + 0.5);
         // Screw head with its slot.
@@ -132,9 +142,9 @@ QPixmap BuiltInTerminalPicture(TerminalBlock block) {
                    QString::fromLatin1(terminals[i].mark));
         p.save();
         p.setFont(small);
-        p.translate(cx + 4, 164);
+        p.translate(cx + 4, meaningTop);
         p.rotate(90);
-        p.drawText(QRectF(0, 0, 64, 12), Qt::AlignLeft | Qt::AlignVCenter,
+        p.drawText(QRectF(0, 0, longest + 4, 12), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromUtf8(terminals[i].meaning));
         p.restore();
     }

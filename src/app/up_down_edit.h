@@ -19,9 +19,6 @@ public:
     // The edit part (`EditDelayARM`, `EditRecoveryTime`).
     QLineEdit* edit() const { return lineEdit(); }
 
-    // The typed-text rule: the leading decimal number of `text`, 0 without one.
-    static int ReadTypedNumber(const QString& text);
-
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     int valueFromText(const QString& text) const override;

@@ -1,7 +1,6 @@
 #include "monitor/input_level_rules.h"
 
-#include <cstdint>
-
+#include "config/barrier_rules.h"
 #include "config/number_format.h"
 
 namespace krx {
@@ -17,46 +16,9 @@ double ScaleValue(double min, double max, int counts, int maximum) {
 
 }  // namespace
 
-double ReadScaleNumber(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    // Longest leading decimal number: blanks, a sign, digits, one point,
-    // digits, and an exponent only when digits follow it.
-    qsizetype i = 0;
-    while (i < t.size() && t.at(i).isSpace()) ++i;
-    const qsizetype start = i;
-    if (i < t.size() && (t.at(i) == QLatin1Char('+') || t.at(i) == QLatin1Char('-'))) ++i;
-    auto isDigit = [&t](qsizetype k) {
-        return k < t.size() && t.at(k) >= QLatin1Char('0') && t.at(k) <= QLatin1Char('9');
-    };
-    qsizetype digits = 0;
-    while (isDigit(i)) ++i, ++digits;
-    if (i < t.size() && t.at(i) == QLatin1Char('.')) {
-        ++i;
-        while (isDigit(i)) ++i, ++digits;
-    }
-    if (digits == 0) return 0.0;
-    qsizetype end = i;
-    if (i < t.size() && (t.at(i) == QLatin1Char('e') || t.at(i) == QLatin1Char('E'))) {
-        qsizetype k = i + 1;
-        if (k < t.size() && (t.at(k) == QLatin1Char('+') || t.at(k) == QLatin1Char('-'))) ++k;
-        if (isDigit(k)) {
-            while (isDigit(k)) ++k;
-            end = k;
-        }
-    }
-    bool ok = false;
-    const double value = t.mid(start, end - start).toDouble(&ok);
-    return ok ? value : 0.0;
-}
+double ReadScaleNumber(const QString& text) { return ReadDecimalNumber(text.toStdString()); }
 
-double Thx21Celsius(int counts) {
-    // The controller shifts the 12-bit count to 16 bits and flips the sign
-    // bit; the XOR keeps that exact for counts beyond the converter's range.
-    const auto t = static_cast<std::int16_t>(static_cast<std::uint16_t>(counts * 16) ^ 0x8000);
-    const std::int32_t hundredths = (100 * static_cast<std::int32_t>(t) + 2292700) / 196;
-    return hundredths * 0.01;
-}
+double Thx21Celsius(int counts) { return Thx21Hundredths(counts) * 0.01; }
 
 std::optional<LevelLabels> ComputeLevelLabels(const LevelLabelInputs& in, char sep) {
     LevelLabels out;
@@ -104,35 +66,16 @@ std::optional<LevelLabels> ComputeLevelLabels(const LevelLabelInputs& in, char s
 }
 
 bool NextAlarmState(int level, int v, int low, int high, bool alarmNow) {
-    switch (level) {
-        case 0:
-            return v <= low || v >= high;
-        case 1:
-            return v <= low;
-        case 2:
-            return low <= v && v <= high;
-        case 3:
-            return v >= high;
-        case 4:
-            if (v <= low) return true;
-            if (v >= high) return false;
-            return alarmNow;
-        case 5:
-            if (v >= high) return true;
-            if (v <= low) return false;
-            return alarmNow;
-        default:
-            return alarmNow;
-    }
+    return ZoneActive(level, v, low, high, alarmNow);
 }
 
 Barriers AfterHighBarrierMoved(Barriers b) {
-    if (b.high < b.low) b.low = b.high;
+    MoveHiBarrier(b.high, b.high, b.low);
     return b;
 }
 
 Barriers AfterLowBarrierMoved(Barriers b) {
-    if (b.low > b.high) b.high = b.low;
+    MoveLoBarrier(b.low, b.low, b.high);
     return b;
 }
 

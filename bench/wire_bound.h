@@ -1,0 +1,97 @@
+#pragma once
+// What the benchmarks share: the least time the line allows for a sequence of
+// transfer jobs (every byte on the wire in both directions at 10 bits per byte
+// of 19200 baud 8N1, plus the waits the protocol cannot avoid), the report of
+// measured times against it, and krx-sim started on a pseudo-terminal.
+
+#include <QProcess>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <span>
+#include <vector>
+
+#include "device/frame.h"
+#include "device/serial_link.h"
+
+namespace krx::bench {
+
+inline constexpr double kSecondsPerByte = 10.0 / 19200.0;
+
+struct WireBound {
+    std::size_t bytesOut = 0;
+    std::size_t bytesIn = 0;
+    double waitSeconds = 0;
+
+    double seconds() const {
+        return static_cast<double>(bytesOut + bytesIn) * kSecondsPerByte + waitSeconds;
+    }
+
+    // Every job opens the port and enters frame mode; the controller answers
+    // with one byte, which the job's first preamble read takes.
+    void job() {
+        bytesOut += kModeEntry.size();
+        bytesIn += 1;
+    }
+    // A second exchange procedure inside the same job finds no byte waiting
+    // for its preamble read and waits out the read time-out for one byte.
+    void emptyPreamble() { waitSeconds += ReadTotalTimeoutMs(1) / 1000.0; }
+
+    void query(std::uint8_t command, std::size_t recordLength) {
+        bytesOut += BuildFrame(command, {}).size();
+        bytesIn += RecordReplySize(recordLength);
+    }
+    void command(std::uint8_t command, std::size_t payloadLength) {
+        const std::vector<std::uint8_t> payload(payloadLength, 0);
+        bytesOut += BuildFrame(command, payload).size();
+        bytesIn += kCommandAckSize;
+    }
+    void writeBlocks(std::uint8_t command, std::size_t total) {
+        const std::vector<std::uint8_t> data(kMaxBlockData, 0);
+        for (const Block& b : SplitIntoBlocks(0, total)) {
+            bytesOut += BuildBlockWrite(command, b.address, std::span(data).first(b.count)).size();
+            bytesIn += kBlockAckSize;
+        }
+    }
+    void readBlocks(std::uint8_t command, std::size_t total) {
+        for (const Block& b : SplitIntoBlocks(0, total)) {
+            bytesOut += BuildBlockReadRequest(command, b.address, b.count).size();
+            bytesIn += BlockDataReplySize(b.count);
+        }
+    }
+};
+
+inline void Report(const char* what, std::vector<double> times, const WireBound& bound) {
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    std::printf("%-28s bytes out %5zu, in %5zu, waits %.3f s -> bound %.3f s\n", what,
+                bound.bytesOut, bound.bytesIn, bound.waitSeconds, bound.seconds());
+    std::printf("%-28s best %.3f s (ratio %.4f), median %.3f s (ratio %.4f), %zu runs\n", "",
+                times.front(), times.front() / bound.seconds(), median, median / bound.seconds(),
+                times.size());
+}
+
+// Starts `program` (krx-sim) with `arguments` and returns the port name it
+// prints first, or an empty text when it does not start.
+inline QString StartSimulator(QProcess& sim, const QString& program, const QStringList& arguments) {
+    sim.setProgram(program);
+    sim.setArguments(arguments);
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start();
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) return {};
+    const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    std::printf("krx-sim %s on %s, 19200 baud 8N1 (%.4f ms per byte)\n",
+                qPrintable(arguments.join(' ')), qPrintable(port), kSecondsPerByte * 1000.0);
+    return port;
+}
+
+inline void StopSimulator(QProcess& sim) {
+    sim.terminate();
+    if (!sim.waitForFinished(3000)) {
+        sim.kill();
+        sim.waitForFinished(3000);
+    }
+}
+
+}  // namespace krx::bench

@@ -1,0 +1,93 @@
+#pragma once
+// Runs the configuration operations (read, program, reconfigure, compare,
+// restart, factory reset) from the main window. It is the window side of the
+// operations: their status lines and progress bar on the controller page,
+// the identification display, the monitor, the section tree and the lock
+// that keeps the user away from the image and the port while a job owns
+// them. The operations' sequencing itself lives in ConfigOperations.
+//
+// Each job runs on its own thread; the window keeps processing events while
+// it waits, so the progress bar moves and the texts change. Because the
+// window stays live, everything that could edit the image or start another
+// exchange is disabled until the operation has ended: the ten device and
+// file actions, the section tree, the editor pages and the option box.
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+#include "device/config_operations.h"
+#include "device/operation_host.h"
+#include "device/status_sink.h"
+#include "device/transfer_job_runner.h"
+
+namespace krx {
+
+class ConfiguratorWindow;
+class ControllerDisplay;
+class ControllerPanel;
+class MonitorHost;
+
+class OperationController : public QObject, private OperationHost {
+    Q_OBJECT
+public:
+    // Shows the factory-reset countdown modally; `controllerLost` tells on
+    // every tick whether the running monitor has lost the controller. True
+    // only when the countdown ran to its end.
+    using CountdownRunner =
+        std::function<bool(const std::function<bool()>& controllerLost, QWidget* parent)>;
+
+    // Owned by the window. `display` and `monitor` are the window's monitor
+    // wiring (MonitorWiring); the countdown defaults to the real dialog.
+    OperationController(ConfiguratorWindow& window, ControllerDisplay& display,
+                        MonitorHost& monitor, CountdownRunner countdown = {});
+    ~OperationController() override;
+
+    // True from the start of an operation until it has ended, including the
+    // restart delay and the factory-reset countdown.
+    bool busy() const { return operations_.busy(); }
+
+signals:
+    // An operation has ended and handed the window back to the user.
+    void operationFinished();
+
+private:
+    // Starts `operation` unless another one runs.
+    void launch(bool (ConfigOperations::*operation)());
+    void setEditingEnabled(bool enabled);
+    void onDelayedStart();
+
+    // OperationHost
+    ConfigImage& image() override;
+    void stopMonitor() override;
+    void startMonitor() override;
+    void selectRootNode() override;
+    void storeSection() override;
+    void loadSection() override;
+    void lockDeviceActions() override;
+    void unlockDeviceActions() override;
+    void showIdentification(std::span<const std::uint8_t> record) override;
+    void showPlaceholderIdentification() override;
+    void replaceActionNameText(const QString& text) override;
+    void showActionNameError(const QString& text) override;
+    void setConfigurationName(const QString& name) override;
+    bool clearModeMemoryChecked() const override;
+    void armRestartTimer(int ms) override;
+    bool runFactoryCountdown() override;
+
+    ConfiguratorWindow& window_;
+    ControllerDisplay& display_;
+    MonitorHost& monitor_;
+    ControllerPanel* panel_;
+    CountdownRunner countdown_;
+    QStringList messages_;
+    StatusSink* actionSink_;
+    StatusSink* tmpSink_;
+    TransferJobRunner runner_;
+    ConfigOperations operations_;
+    bool restartPending_ = false;
+};
+
+}  // namespace krx
