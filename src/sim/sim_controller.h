@@ -13,6 +13,7 @@
 #include <functional>
 #include <mutex>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "sim/sim_device.h"
@@ -49,6 +50,21 @@ public:
     auto withDevice(F&& f) const {
         std::lock_guard lock(mutex_);
         return f(std::as_const(device_));
+    }
+
+    // Shortcuts for what tests set and check most: a memory area's bytes and
+    // the administrative password.
+    std::vector<std::uint8_t> area(int n) const {
+        return withDevice([n](const SimDevice& d) { return d.memory().area(n); });
+    }
+    void setArea(int n, std::span<const std::uint8_t> bytes) {
+        withDevice([&](SimDevice& d) { return d.memory().setArea(n, bytes); });
+    }
+    void setPassword(const std::string& password) {
+        withDevice([&](SimDevice& d) {
+            d.setPassword(password);
+            return 0;
+        });
     }
 
     // Every complete frame heard (sound or not), in order.

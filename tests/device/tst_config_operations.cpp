@@ -142,18 +142,9 @@ struct Bench {
         for (const Frame& f : frames()) codes.push_back(f.at(1));
         return codes;
     }
-    std::vector<std::uint8_t> area(int n) const {
-        return controller->withDevice([n](const sim::SimDevice& d) { return d.memory().area(n); });
-    }
-    void setArea(int n, std::span<const std::uint8_t> bytes) {
-        controller->withDevice([&](sim::SimDevice& d) { return d.memory().setArea(n, bytes); });
-    }
-    void setDevicePassword(const std::string& password) {
-        controller->withDevice([&](sim::SimDevice& d) {
-            d.setPassword(password);
-            return 0;
-        });
-    }
+    std::vector<std::uint8_t> area(int n) const { return controller->area(n); }
+    void setArea(int n, std::span<const std::uint8_t> bytes) { controller->setArea(n, bytes); }
+    void setDevicePassword(const std::string& password) { controller->setPassword(password); }
     void setFaults(const sim::SimFaults& faults) { controller->setFaults(faults); }
 };
 
