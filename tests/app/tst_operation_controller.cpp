@@ -589,7 +589,9 @@ void OperationControllerTest::factoryConfig_monitorLosesController_cancelsCountd
     rig.actions().FactoryConfig->trigger();
     rig.controller->setFaults({});
 
-    QVERIFY2(elapsed.elapsed() < 10000, "the countdown was not cut short");
+    // The countdown itself would run for 30 minutes; a loaded machine may
+    // take several monitor cycles to see the controller gone.
+    QVERIFY2(elapsed.elapsed() < 60000, "the countdown was not cut short");
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     const QByteArray all = [&] {
         QByteArray codes;
