@@ -118,10 +118,8 @@ private slots:
     void secondBorder_neverAboveTheFirstAndPushesIt();
     void dischargeBorderText_showsPercentOfThePosition_data();
     void dischargeBorderText_showsPercentOfThePosition();
-    void lowTemperature_heldInRangeAndDragsTheUpper_data();
-    void lowTemperature_heldInRangeAndDragsTheUpper();
-    void highTemperature_heldInRangeAndDragsTheLower_data();
-    void highTemperature_heldInRangeAndDragsTheLower();
+    void temperatureBorder_heldInRangeAndDragsTheOther_data();
+    void temperatureBorder_heldInRangeAndDragsTheOther();
     void levelTexts_run129From89DownToMinus39_data();
     void levelTexts_run129From89DownToMinus39();
     void levelIndex_convertsDegreesBothWays_data();
@@ -462,52 +460,39 @@ void TestPowerSection::dischargeBorderText_showsPercentOfThePosition() {
     QCOMPARE(QString::fromStdString(DischargeBorderText(position)), text);
 }
 
-void TestPowerSection::lowTemperature_heldInRangeAndDragsTheUpper_data() {
+void TestPowerSection::temperatureBorder_heldInRangeAndDragsTheOther_data() {
+    QTest::addColumn<bool>("movesLow");
     QTest::addColumn<int>("degrees");
     QTest::addColumn<int>("low");
     QTest::addColumn<int>("high");
     // Start: -25 .. 60.
-    QTest::newRow("up to 0") << 0 << 0 << 60;
-    QTest::newRow("gap of exactly 2") << 58 << 58 << 60;
-    QTest::newRow("inside the gap drags the upper") << 59 << 59 << 61;
-    QTest::newRow("top of the range") << 80 << 80 << 82;
-    QTest::newRow("above the range") << 95 << 80 << 82;
-    QTest::newRow("below the range") << -50 << -32 << 60;
+    QTest::newRow("low up to 0") << true << 0 << 0 << 60;
+    QTest::newRow("low, gap of exactly 2") << true << 58 << 58 << 60;
+    QTest::newRow("low inside the gap drags the upper") << true << 59 << 59 << 61;
+    QTest::newRow("low at the top of its range") << true << 80 << 80 << 82;
+    QTest::newRow("low above its range") << true << 95 << 80 << 82;
+    QTest::newRow("low below its range") << true << -50 << -32 << 60;
+    QTest::newRow("high down to 10") << false << 10 << -25 << 10;
+    QTest::newRow("high, gap of exactly 2") << false << -23 << -25 << -23;
+    QTest::newRow("high inside the gap drags the lower") << false << -24 << -26 << -24;
+    QTest::newRow("high at the bottom of its range") << false << -30 << -32 << -30;
+    QTest::newRow("high below its range") << false << -45 << -32 << -30;
+    QTest::newRow("high above its range") << false << 90 << -25 << 82;
 }
 
-void TestPowerSection::lowTemperature_heldInRangeAndDragsTheUpper() {
+void TestPowerSection::temperatureBorder_heldInRangeAndDragsTheOther() {
+    QFETCH(bool, movesLow);
     QFETCH(int, degrees);
     QFETCH(int, low);
     QFETCH(int, high);
     PowerSettings s;
     s.temperatLowBorder = -25;
     s.temperatHiBorder = 60;
-    MoveTemperatLowBorder(s, degrees);
-    QCOMPARE(s.temperatLowBorder, low);
-    QCOMPARE(s.temperatHiBorder, high);
-}
-
-void TestPowerSection::highTemperature_heldInRangeAndDragsTheLower_data() {
-    QTest::addColumn<int>("degrees");
-    QTest::addColumn<int>("low");
-    QTest::addColumn<int>("high");
-    // Start: -25 .. 60.
-    QTest::newRow("down to 10") << 10 << -25 << 10;
-    QTest::newRow("gap of exactly 2") << -23 << -25 << -23;
-    QTest::newRow("inside the gap drags the lower") << -24 << -26 << -24;
-    QTest::newRow("bottom of the range") << -30 << -32 << -30;
-    QTest::newRow("below the range") << -45 << -32 << -30;
-    QTest::newRow("above the range") << 90 << -25 << 82;
-}
-
-void TestPowerSection::highTemperature_heldInRangeAndDragsTheLower() {
-    QFETCH(int, degrees);
-    QFETCH(int, low);
-    QFETCH(int, high);
-    PowerSettings s;
-    s.temperatLowBorder = -25;
-    s.temperatHiBorder = 60;
-    MoveTemperatHiBorder(s, degrees);
+    if (movesLow) {
+        MoveTemperatLowBorder(s, degrees);
+    } else {
+        MoveTemperatHiBorder(s, degrees);
+    }
     QCOMPARE(s.temperatLowBorder, low);
     QCOMPARE(s.temperatHiBorder, high);
 }
