@@ -1,6 +1,7 @@
 #include "app/single_instance.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace krx {
 
@@ -9,7 +10,11 @@ namespace {
 QString LockPath(const QString& title) {
     QString name = title;
     name.replace(' ', '_');
-    return QDir(QDir::tempPath()).filePath(name + ".lock");
+    // One copy per user: the shared temporary folder would let one user's
+    // running copy (or its lock file) refuse another user's start.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::tempPath();
+    return QDir(folder).filePath(name + ".lock");
 }
 
 }  // namespace
