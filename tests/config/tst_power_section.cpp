@@ -112,10 +112,8 @@ private slots:
     void load_temperatureBordersFollowTheirRules_data();
     void load_temperatureBordersFollowTheirRules();
 
-    void firstBorder_limitedTo90AndPullsTheSecond_data();
-    void firstBorder_limitedTo90AndPullsTheSecond();
-    void secondBorder_neverAboveTheFirstAndPushesIt_data();
-    void secondBorder_neverAboveTheFirstAndPushesIt();
+    void dischargeBorder_firstAtMost90AndTheSecondNeverAboveIt_data();
+    void dischargeBorder_firstAtMost90AndTheSecondNeverAboveIt();
     void dischargeBorderText_showsPercentOfThePosition_data();
     void dischargeBorderText_showsPercentOfThePosition();
     void temperatureBorder_heldInRangeAndDragsTheOther_data();
@@ -394,53 +392,40 @@ void TestPowerSection::load_temperatureBordersFollowTheirRules() {
     }
 }
 
-void TestPowerSection::firstBorder_limitedTo90AndPullsTheSecond_data() {
+void TestPowerSection::dischargeBorder_firstAtMost90AndTheSecondNeverAboveIt_data() {
+    QTest::addColumn<bool>("movesFirst");
     QTest::addColumn<int>("position");
-    QTest::addColumn<int>("first");   // position after the move
+    QTest::addColumn<int>("first");  // positions after the move
     QTest::addColumn<int>("second");
     // Start: first 40 % (position 60), second 20 % (position 80).
-    QTest::newRow("up to 50 %") << 50 << 50 << 80;
-    QTest::newRow("exactly 90 %") << 10 << 10 << 80;
-    QTest::newRow("100 % stops at 90 %") << 0 << 10 << 80;
-    QTest::newRow("down onto the second") << 80 << 80 << 80;
-    QTest::newRow("below the second pulls it") << 90 << 90 << 90;
-    QTest::newRow("down to 0 %") << 100 << 100 << 100;
-    QTest::newRow("past the scale end") << 130 << 100 << 100;
+    QTest::newRow("first up to 50 %") << true << 50 << 50 << 80;
+    QTest::newRow("first exactly 90 %") << true << 10 << 10 << 80;
+    QTest::newRow("first 100 % stops at 90 %") << true << 0 << 10 << 80;
+    QTest::newRow("first down onto the second") << true << 80 << 80 << 80;
+    QTest::newRow("first below the second pulls it") << true << 90 << 90 << 90;
+    QTest::newRow("first down to 0 %") << true << 100 << 100 << 100;
+    QTest::newRow("first past the scale end") << true << 130 << 100 << 100;
+    QTest::newRow("second up to 30 %") << false << 70 << 60 << 70;
+    QTest::newRow("second up onto the first") << false << 60 << 60 << 60;
+    QTest::newRow("second above the first pushes it") << false << 30 << 30 << 30;
+    QTest::newRow("second above 90 % stops both at 90 %") << false << 0 << 10 << 10;
+    QTest::newRow("second down to 0 %") << false << 100 << 60 << 100;
+    QTest::newRow("second before the scale start") << false << -5 << 10 << 10;
 }
 
-void TestPowerSection::firstBorder_limitedTo90AndPullsTheSecond() {
+void TestPowerSection::dischargeBorder_firstAtMost90AndTheSecondNeverAboveIt() {
+    QFETCH(bool, movesFirst);
     QFETCH(int, position);
     QFETCH(int, first);
     QFETCH(int, second);
     PowerSettings s;
     s.dischargeWarnPosition = 60;
     s.dischargeAlarmPosition = 80;
-    MoveFirstDischargeBorder(s, position);
-    QCOMPARE(s.dischargeWarnPosition, first);
-    QCOMPARE(s.dischargeAlarmPosition, second);
-}
-
-void TestPowerSection::secondBorder_neverAboveTheFirstAndPushesIt_data() {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    // Start: first 40 % (position 60), second 20 % (position 80).
-    QTest::newRow("up to 30 %") << 70 << 60 << 70;
-    QTest::newRow("up onto the first") << 60 << 60 << 60;
-    QTest::newRow("above the first pushes it") << 30 << 30 << 30;
-    QTest::newRow("above 90 % stops both at 90 %") << 0 << 10 << 10;
-    QTest::newRow("down to 0 %") << 100 << 60 << 100;
-    QTest::newRow("before the scale start") << -5 << 10 << 10;
-}
-
-void TestPowerSection::secondBorder_neverAboveTheFirstAndPushesIt() {
-    QFETCH(int, position);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    PowerSettings s;
-    s.dischargeWarnPosition = 60;
-    s.dischargeAlarmPosition = 80;
-    MoveSecondDischargeBorder(s, position);
+    if (movesFirst) {
+        MoveFirstDischargeBorder(s, position);
+    } else {
+        MoveSecondDischargeBorder(s, position);
+    }
     QCOMPARE(s.dischargeWarnPosition, first);
     QCOMPARE(s.dischargeAlarmPosition, second);
 }
