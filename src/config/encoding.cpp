@@ -35,32 +35,55 @@ int FieldToListIndex(unsigned value, int itemCount) {
     return -1;
 }
 
-bool ParseWholeNumber(std::string_view text, std::int64_t& value) {
-    const std::string t = TrimBlanks(text);
-    if (t.empty()) return false;
-    std::size_t i = 0;
+namespace {
+
+// A signed decimal as typed: its magnitude modulo 2^64 (which still gives
+// the exact low bits of any value) and whether it exceeds the int64 range.
+struct TypedWhole {
+    bool number = false;
     bool negative = false;
-    if (t[0] == '+' || t[0] == '-') {
-        negative = t[0] == '-';
+    bool overflow = false;
+    std::uint64_t magnitude = 0;
+};
+
+TypedWhole ReadTypedWhole(std::string_view text) {
+    TypedWhole out;
+    const std::string t = TrimBlanks(text);
+    std::size_t i = 0;
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
+        out.negative = t[0] == '-';
         i = 1;
     }
-    if (i >= t.size()) return false;
-    std::uint64_t magnitude = 0;
+    if (i >= t.size()) return out;
     constexpr std::uint64_t kLimit = std::numeric_limits<std::int64_t>::max();
     for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return false;
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(t[i] - '0');
-        if (magnitude > kLimit) return false;
+        if (t[i] < '0' || t[i] > '9') return out;
+        const auto digit = static_cast<std::uint64_t>(t[i] - '0');
+        // Checked before the multiplication: a wrapped product could look
+        // small again (20 digits reading as 100).
+        if (out.magnitude > (kLimit - digit) / 10) out.overflow = true;
+        out.magnitude = out.magnitude * 10 + digit;  // modulo 2^64 by design
     }
-    value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    out.number = true;
+    return out;
+}
+
+}  // namespace
+
+bool ParseWholeNumber(std::string_view text, std::int64_t& value) {
+    const TypedWhole typed = ReadTypedWhole(text);
+    if (!typed.number || typed.overflow) return false;
+    value = typed.negative ? -static_cast<std::int64_t>(typed.magnitude)
+                           : static_cast<std::int64_t>(typed.magnitude);
     return true;
 }
 
 std::uint64_t TypedNumberToField(std::string_view text, std::uint64_t maxValue) {
-    std::int64_t v = 0;
-    if (!ParseWholeNumber(text, v)) return 0;
-    if (v >= 0) return std::min<std::uint64_t>(static_cast<std::uint64_t>(v), maxValue);
-    return static_cast<std::uint64_t>(v) & maxValue;
+    const TypedWhole typed = ReadTypedWhole(text);
+    if (!typed.number) return 0;
+    if (!typed.negative) return typed.overflow ? maxValue : std::min(typed.magnitude, maxValue);
+    // Two's complement of the magnitude: exact low bits, however long the text.
+    return (~typed.magnitude + 1) & maxValue;
 }
 
 void RemoveBlanks(std::span<std::uint8_t, kPhoneFieldWidth> field) {

@@ -25,7 +25,8 @@ int FieldToListIndex(unsigned value, int itemCount);
 
 // A whole number typed as text, stored in a field whose largest value is
 // `maxValue` (2^n - 1): text that is not a number gives 0, a value above the
-// range gives `maxValue`, a negative value keeps its low n bits.
+// range gives `maxValue` (however many digits it has), a negative value keeps
+// its low n bits.
 std::uint64_t TypedNumberToField(std::string_view text, std::uint64_t maxValue);
 
 // Reads a signed decimal whole number the way the editor's number boxes do:

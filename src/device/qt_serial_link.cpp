@@ -8,6 +8,7 @@
 #include <thread>
 
 #ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
 
@@ -85,6 +86,9 @@ void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
     if (!port_.isOpen()) {
         throw SerialLinkError("port not open");
     }
+    // A write that runs out of time returns like one that succeeded: the
+    // missing reply then tells the user what went wrong ("Нет ответа от
+    // устройства"), while a port error is kept for a port that failed.
     QDeadlineTimer deadline(WriteTotalTimeoutMs(bytes.size()));
     // The bytes cannot have left before the line has carried them.
     const auto started = std::max(std::chrono::steady_clock::now(), lineFreeAt_);
@@ -101,7 +105,7 @@ void QtSerialLink::write(std::span<const std::uint8_t> bytes) {
     }
     while (port_.bytesToWrite() > 0) {
         if (deadline.hasExpired()) {
-            throw SerialLinkError("write time-out");
+            return;
         }
         if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
             throwOnPortFailure("write");
@@ -115,25 +119,25 @@ void QtSerialLink::waitUntilOnTheWire(const QDeadlineTimer& deadline) {
     // that follow assume the request has reached the controller: without
     // this wait a 256-byte block (139 ms on the line) would use up the whole
     // 139 ms allowed for its acknowledgement before the controller even had
-    // the frame. A UART reports the end of transmission through tcdrain; a
-    // pseudo-terminal or a USB adapter with a deep buffer may report it early,
-    // so the line time of the bytes is waited out in any case.
+    // the frame. The driver's output queue is watched until it is empty (a
+    // bounded poll: a stalled transmitter must not hold the job past the
+    // write time-out, as an unbounded tcdrain would); a pseudo-terminal or a
+    // USB adapter with a deep buffer may report it empty early, so the line
+    // time of the bytes is waited out in any case.
 #ifdef Q_OS_UNIX
     const int fd = static_cast<int>(port_.handle());
-    if (fd >= 0) {
-        while (::tcdrain(fd) != 0 && errno == EINTR) {
+    int queued = 0;
+    while (fd >= 0 && ::ioctl(fd, TIOCOUTQ, &queued) == 0 && queued > 0) {
+        if (deadline.hasExpired()) {
+            return;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 #endif
-    const auto now = std::chrono::steady_clock::now();
-    if (lineFreeAt_ <= now) {
-        return;
+    const auto until = std::min(lineFreeAt_, deadline.deadline<std::chrono::steady_clock>());
+    if (until > std::chrono::steady_clock::now()) {
+        std::this_thread::sleep_until(until);
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(lineFreeAt_ - now);
-    if (!deadline.isForever() && deadline.remainingTimeAsDuration() < left) {
-        throw SerialLinkError("write time-out");
-    }
-    std::this_thread::sleep_until(lineFreeAt_);
 }
 
 std::size_t QtSerialLink::read(std::span<std::uint8_t> buffer) {

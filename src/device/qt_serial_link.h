@@ -32,7 +32,8 @@ private:
     // Throws SerialLinkError when the port is in a real failure state;
     // time-outs and missing modem lines are cleared and ignored.
     void throwOnPortFailure(const char* during);
-    // Returns once the bytes written so far have left on the line.
+    // Returns once the bytes written so far have left on the line, or when
+    // `deadline` expires.
     void waitUntilOnTheWire(const QDeadlineTimer& deadline);
 
     QSerialPort port_;

@@ -62,8 +62,9 @@ public:
 
     // Discards whatever waits in the receive and transmit queues.
     virtual void purge() = 0;
-    // Blocks until every byte is written; SerialLinkError on failure or when
-    // the write time-out expires.
+    // Blocks until every byte is written or the write time-out expires; a
+    // time-out returns (the missing reply reports it). SerialLinkError only
+    // when the port itself fails.
     virtual void write(std::span<const std::uint8_t> bytes) = 0;
     // Blocks until buffer.size() bytes arrived or a read time-out expired;
     // returns the number received. SerialLinkError on a port failure.

@@ -31,6 +31,8 @@ private slots:
 
     void typedNumber_clampsAndConverts_data();
     void typedNumber_clampsAndConverts();
+    void wholeNumber_refusesWhatItCannotHold_data();
+    void wholeNumber_refusesWhatItCannotHold();
 
     void removeBlanks_movesCharactersLeft_data();
     void removeBlanks_movesCharactersLeft();
@@ -185,7 +187,14 @@ void TestEncoding::typedNumber_clampsAndConverts_data() {
     QTest::newRow("negative keeps low 16 bits") << "-1" << 65535ull << 65535ull;
     QTest::newRow("negative -2") << "-2" << 65535ull << 65534ull;
     QTest::newRow("negative byte") << "-10" << 255ull << 246ull;
-    QTest::newRow("huge") << "99999999999999999999999" << 65535ull << 0ull;
+    QTest::newRow("huge is above the range") << "99999999999999999999999" << 65535ull << 65535ull;
+    // 18446744073709551716 is 2^64 + 100: a reader that multiplies before it
+    // checks wraps it to 100.
+    QTest::newRow("2^64 + 100 does not wrap") << "18446744073709551716" << 131071ull << 131071ull;
+    QTest::newRow("int64 max") << "9223372036854775807" << 255ull << 255ull;
+    QTest::newRow("one above int64 max") << "9223372036854775808" << 255ull << 255ull;
+    // -(2^64 + 5): low 8 bits of the true value are 0xFB.
+    QTest::newRow("huge negative keeps its low bits") << "-18446744073709551621" << 255ull << 251ull;
     QTest::newRow("plus sign") << "+7" << 255ull << 7ull;
 }
 
@@ -194,6 +203,26 @@ void TestEncoding::typedNumber_clampsAndConverts() {
     QFETCH(qulonglong, max);
     QFETCH(qulonglong, stored);
     QCOMPARE(qulonglong(TypedNumberToField(text.toStdString(), max)), stored);
+}
+
+void TestEncoding::wholeNumber_refusesWhatItCannotHold_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<qlonglong>("value");
+    QTest::newRow("int64 max") << "9223372036854775807" << true << 9223372036854775807ll;
+    QTest::newRow("one above int64 max") << "9223372036854775808" << false << 0ll;
+    QTest::newRow("2^64 + 100 is not 100") << "18446744073709551716" << false << 0ll;
+    QTest::newRow("negative") << " -42 " << true << -42ll;
+    QTest::newRow("sign alone") << "-" << false << 0ll;
+}
+
+void TestEncoding::wholeNumber_refusesWhatItCannotHold() {
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    QFETCH(qlonglong, value);
+    std::int64_t got = 0;
+    QCOMPARE(ParseWholeNumber(text.toStdString(), got), read);
+    if (read) QCOMPARE(qlonglong(got), value);
 }
 
 void TestEncoding::removeBlanks_movesCharactersLeft_data() {

@@ -58,6 +58,9 @@ void TestSystemParametersSection::store_tail_data() {
     QTest::newRow("131071 itself")
         << zeros << "131071" << 0 << 0 << false << false
         << QByteArray("\xFF\xFF\x01\x00\x00\x00\x00\x00", 8) << "131071";
+    QTest::newRow("20 digits (2^64 + 100) stores 131071")
+        << zeros << "18446744073709551716" << 0 << 0 << false << false
+        << QByteArray("\xFF\xFF\x01\x00\x00\x00\x00\x00", 8) << "18446744073709551716";
     QTest::newRow("negative keeps low 17 bits")
         << zeros << "-1" << 0 << 0 << false << false
         << QByteArray("\xFF\xFF\x01\x00\x00\x00\x00\x00", 8) << "-1";
