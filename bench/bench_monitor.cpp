@@ -30,9 +30,9 @@
 #include <string>
 #include <vector>
 
-#include "app/configurator_window.h"
-#include "app/monitor_wiring.h"
-#include "app/status_panels.h"
+#include "app/shell/configurator_window.h"
+#include "app/live/monitor_wiring.h"
+#include "app/shell/status_panels.h"
 #include "monitor/monitor_host.h"
 #include "monitor/transfer_job_exchange.h"
 

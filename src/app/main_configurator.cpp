@@ -4,12 +4,12 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
-#include "app/application.h"
-#include "app/close_on_signal.h"
-#include "app/configurator_window.h"
-#include "app/monitor_wiring.h"
-#include "app/operation_controller.h"
-#include "app/single_instance.h"
+#include "app/shell/application.h"
+#include "app/shell/close_on_signal.h"
+#include "app/shell/configurator_window.h"
+#include "app/live/monitor_wiring.h"
+#include "app/shell/operation_controller.h"
+#include "app/shell/single_instance.h"
 
 int main(int argc, char** argv) {
     krx::Application app(argc, argv);

@@ -1,0 +1,53 @@
+#pragma once
+// The controller page (section 0, `Panel10`): identification, GSM signal and
+// state, arming mode, indicators, outputs, balance, board temperature and the
+// operation status line `ActionName`. The live values are written by
+// ControllerDisplay; this class builds the page and adapts it to the model.
+
+#include <QStringList>
+
+#include <memory>
+
+#include "app/pages/section_panel.h"
+
+class QCheckBox;
+class QProgressBar;
+
+namespace Ui {
+class ControllerPanel;
+}
+
+namespace krx {
+
+class ControllerPanel : public SectionPanel {
+    Q_OBJECT
+public:
+    explicit ControllerPanel(QWidget* parent = nullptr);
+    ~ControllerPanel() override;
+
+    void adaptToModel(int sectionId) override;
+    QLabel* headerLabel() const override;
+
+    // The window's vocabulary (replaceable by the language file): the seven
+    // output names and the scenario names "сценарий 1" .. "сценарий 14".
+    void setOutputNames(const QStringList& names);
+    void setScenarioNames(const QStringList& names);
+
+    // Where the configuration operations report: the visible status line,
+    // the progress of area transfers, the hidden label of jobs nobody reads,
+    // and the option to clear the mode memory when programming.
+    QLabel* actionName() const;
+    QProgressBar* progressBar() const;
+    QLabel* tmpLabel() const;
+    QCheckBox* clearSaveArea() const;
+
+    static QStringList DefaultOutputNames();
+    static QStringList DefaultScenarioNames();
+
+private:
+    std::unique_ptr<Ui::ControllerPanel> ui_;
+    QStringList outputNames_;
+    QStringList scenarioNames_;
+};
+
+}  // namespace krx

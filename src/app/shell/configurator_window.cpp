@@ -1,0 +1,223 @@
+#include "app/shell/configurator_window.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "app/shell/file_commands.h"
+#include "app/shell/port_access.h"
+#include "app/dialogs/port_dialog.h"
+#include "app/shell/section_switcher.h"
+#include "app/shell/section_tree.h"
+#include "app/shell/status_panels.h"
+#include "app/shell/user_dialogs.h"
+#include "config/config_file.h"
+#include "config/default_image.h"
+
+namespace krx {
+
+const QString ConfiguratorWindow::kCaption = QStringLiteral("Конфигуратор GSM контроллера KRX310");
+
+ConfiguratorWindow::ConfiguratorWindow(ConfiguratorWindowSetup setup, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(setup.dialogs ? std::move(setup.dialogs) : std::make_unique<UserDialogs>()),
+      port_(setup.port ? std::move(setup.port) : MakeSystemPortAccess()) {
+    setObjectName("Form1");
+    ApplyDefaults(image_);
+    buildControls();
+    onCreate(setup.portOverride);
+}
+
+ConfiguratorWindow::~ConfiguratorWindow() {
+    timer2_->stop();
+    stopMonitor();
+}
+
+void ConfiguratorWindow::buildControls() {
+    actions_ = CreateWindowActions(*this);
+    status_ = std::make_unique<StatusPanels>(*statusBar());
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName("Splitter1");
+    splitter->setChildrenCollapsible(false);
+    tree_ = new QTreeWidget(splitter);
+    tree_->setObjectName("TreeView1");
+    tree_->setHeaderHidden(true);
+    tree_->setColumnCount(1);
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    tree_->setMinimumWidth(340);
+
+    auto* scroll = new QScrollArea(splitter);
+    scroll->setObjectName("ScrollBoxPanels");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    stack_ = new QStackedWidget(scroll);
+    stack_->setObjectName("PanelStack");
+    scroll->setWidget(stack_);
+    pages_ = CreateSectionPages(*stack_);
+
+    splitter->addWidget(tree_);
+    splitter->addWidget(scroll);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    // The tree keeps its width: the splitter cannot be dragged.
+    splitter->handle(1)->setEnabled(false);
+    setCentralWidget(splitter);
+
+    switcher_ = std::make_unique<SectionSwitcher>(
+        image_, [this](int id) { return pages_.at(id); }, *stack_);
+    switcher_->setSystemSectionHook([this](bool allowed) {
+        systemSectionShown_ = !allowed;
+        applyActionStates();
+    });
+
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName("Timer2");
+    timer2_->setSingleShot(true);
+    connect(timer2_, &QTimer::timeout, this, &ConfiguratorWindow::onTimer2);
+
+    connect(tree_, &QTreeWidget::currentItemChanged, this, &ConfiguratorWindow::onTreeNodeChanged);
+    connect(actions_.FileClose, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.ComPortConfig, &QAction::triggered, this, &ConfiguratorWindow::showPortDialog);
+    connect(this, &ConfiguratorWindow::linkStateChanged, this,
+            [this](const QString& text) { status_->setText(StatusPanels::kLink, text); });
+
+    applyActionStates();
+    resize(1280, 800);
+}
+
+void ConfiguratorWindow::onCreate(const QString& portOverride) {
+    const QString current = QDir::currentPath();
+    programDirectory_ = current.isEmpty() ? QString() : QDir::toNativeSeparators(current + '/');
+
+    setWindowTitle(kCaption);
+    LoadSectionTree(*tree_, SectionTreeText());
+    if (QTreeWidgetItem* root = SectionItem(*tree_, kSectionRoot)) root->setText(0, RootNodeText());
+    tree_->expandAll();
+    selectSection(kSectionRoot);
+
+    fileCommands_ = new FileCommands(image_, *switcher_, *dialogs_, this, programDirectory_, this);
+    connect(fileCommands_, &FileCommands::fileNameChanged, this,
+            [this](const QString& name) { status_->setText(StatusPanels::kFileName, name); });
+    connect(actions_.FileNew1, &QAction::triggered, fileCommands_,
+            &FileCommands::newConfiguration);
+    connect(actions_.FileOpen1, &QAction::triggered, fileCommands_,
+            &FileCommands::openConfiguration);
+    connect(actions_.FileSave1, &QAction::triggered, fileCommands_,
+            &FileCommands::saveConfiguration);
+
+    QString portName;
+    if (!ReadProgramSettings(settingsFilePath(), portName)) portName = DefaultPortName();
+    if (!portOverride.isEmpty()) portName = portOverride;
+    port_->setPortName(portName);
+
+    ReadWorkingFile(image_);
+    switcher_->loadCurrent();
+    status_->setText(StatusPanels::kFileName, fileCommands_->fileName());
+
+    emit linkStateChanged(ProbePort(*port_));
+    startMonitorLater(kStartDelayMs);
+}
+
+QString ConfiguratorWindow::settingsFilePath() const {
+    return ProgramSettingsPath(programDirectory_);
+}
+
+int ConfiguratorWindow::currentSectionId() const { return switcher_->current(); }
+
+void ConfiguratorWindow::selectSection(int sectionId) {
+    if (QTreeWidgetItem* item = SectionItem(*tree_, sectionId)) tree_->setCurrentItem(item);
+}
+
+void ConfiguratorWindow::storeCurrentSection() { switcher_->storeCurrent(); }
+void ConfiguratorWindow::loadCurrentSection() { switcher_->loadCurrent(); }
+
+void ConfiguratorWindow::onTreeNodeChanged(QTreeWidgetItem* current) {
+    const int id = SectionIdOf(*tree_, current);
+    if (id == kNoSection) return;
+    switcher_->switchTo(id, current->text(0));
+    emit sectionChanged(id);
+}
+
+void ConfiguratorWindow::LockDeviceActions() {
+    actionsLocked_ = true;
+    applyActionStates();
+}
+
+void ConfiguratorWindow::UnlockDeviceActions() {
+    actionsLocked_ = false;
+    applyActionStates();
+    if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void ConfiguratorWindow::closeWhenIdle() {
+    closePending_ = !actions_.ComPortConfig->isEnabled();
+    if (!closePending_) close();
+}
+
+void ConfiguratorWindow::applyActionStates() {
+    for (QAction* action : actions_.deviceActions()) action->setEnabled(!actionsLocked_);
+    // Unlocking never enables the controller actions while the system
+    // parameters are shown, and leaving that section never enables them
+    // while an operation holds the lock.
+    if (systemSectionShown_) {
+        for (QAction* action : actions_.controllerActions()) action->setEnabled(false);
+    }
+}
+
+void ConfiguratorWindow::setMonitorControl(std::function<void()> start, std::function<void()> stop) {
+    startMonitor_ = std::move(start);
+    stopMonitor_ = std::move(stop);
+}
+
+void ConfiguratorWindow::startMonitor() {
+    if (startMonitor_) startMonitor_();
+}
+
+void ConfiguratorWindow::stopMonitor() {
+    if (stopMonitor_) stopMonitor_();
+}
+
+void ConfiguratorWindow::startMonitorLater(int delayMs) {
+    timer2_->setInterval(delayMs);
+    timer2_->start();
+}
+
+void ConfiguratorWindow::onTimer2() {
+    startMonitor();
+    UnlockDeviceActions();
+    emit delayedStartDone();
+}
+
+void ConfiguratorWindow::showPortDialog() {
+    stopMonitor();
+    {
+        TFormCOMPortConfig dialog(*port_, *dialogs_, TFormCOMPortConfig::kDefaultCaption,
+                                  TFormCOMPortConfig::kDefaultErrorText, this);
+        connect(&dialog, &TFormCOMPortConfig::linkStateChanged, this,
+                &ConfiguratorWindow::linkStateChanged);
+        dialog.exec();
+    }
+    startMonitor();
+}
+
+void ConfiguratorWindow::closeEvent(QCloseEvent* event) {
+    // A device operation is running while the port action is disabled.
+    if (!actions_.ComPortConfig->isEnabled()) {
+        event->ignore();
+        return;
+    }
+    WriteProgramSettings(settingsFilePath(), port_->portName());
+    switcher_->storeCurrent();
+    WriteWorkingFile(image_);
+    event->accept();
+}
+
+}  // namespace krx

@@ -1,0 +1,121 @@
+#pragma once
+// The main window `Form1`: the section tree, the section pages, the actions,
+// the status bar and the orderly close. It owns the one configuration image
+// and the serial port object; the section switch, the file commands and the
+// port dialog do the work.
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+#include "app/shell/port_access.h"
+#include "app/shell/section_pages.h"
+#include "app/shell/user_dialogs.h"
+#include "app/shell/window_actions.h"
+#include "config/config_image.h"
+
+class QStackedWidget;
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace krx {
+
+class FileCommands;
+class SectionSwitcher;
+class StatusPanels;
+
+// What the window is built with; empty members get the real thing.
+struct ConfiguratorWindowSetup {
+    std::unique_ptr<UserDialogs> dialogs;
+    std::unique_ptr<PortAccess> port;
+    // A port named on the command line; wins over the settings file.
+    QString portOverride;
+};
+
+class ConfiguratorWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static const QString kCaption;         // "Конфигуратор GSM контроллера KRX310"
+    static constexpr int kStartDelayMs = 500;
+
+    explicit ConfiguratorWindow(ConfiguratorWindowSetup setup = {}, QWidget* parent = nullptr);
+    ~ConfiguratorWindow() override;
+
+    ConfigImage& image() { return image_; }
+    const ConfigImage& image() const { return image_; }
+    PortAccess& port() { return *port_; }
+    UserDialogs& dialogs() { return *dialogs_; }
+    const WindowActions& actions() const { return actions_; }
+    StatusPanels& statusPanels() { return *status_; }
+    FileCommands& fileCommands() { return *fileCommands_; }
+    QTreeWidget& sectionTree() { return *tree_; }
+    QString programDirectory() const { return programDirectory_; }
+
+    int currentSectionId() const;
+    SectionPanel* page(int sectionId) const { return pages_.at(sectionId); }
+    // Selects the tree node, which runs the section switch.
+    void selectSection(int sectionId);
+    void storeCurrentSection();
+    void loadCurrentSection();
+
+    // Device operations lock the file and device actions while they run;
+    // closing is refused while they are locked.
+    void LockDeviceActions();
+    void UnlockDeviceActions();
+
+    // Closes now, or as soon as the running device operation has unlocked
+    // the actions (a termination request must not be lost).
+    void closeWhenIdle();
+
+    // The monitor is started and stopped through these hooks.
+    void setMonitorControl(std::function<void()> start, std::function<void()> stop);
+    void startMonitor();
+    void stopMonitor();
+    // Starts `Timer2`: after `delayMs` the monitor starts and the actions are
+    // unlocked (start-up, and after a controller restart).
+    void startMonitorLater(int delayMs);
+
+signals:
+    // The section switch has shown `sectionId`.
+    void sectionChanged(int sectionId);
+    // The link state for status bar panel 1 changed (port name or "NC").
+    void linkStateChanged(const QString& text);
+    // `Timer2` has fired: the monitor was started and the actions unlocked.
+    void delayedStartDone();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void onCreate(const QString& portOverride);
+    void onTreeNodeChanged(QTreeWidgetItem* current);
+    void onTimer2();
+    void showPortDialog();
+    void applyActionStates();
+    QString settingsFilePath() const;
+
+    ConfigImage image_;
+    std::unique_ptr<UserDialogs> dialogs_;
+    std::unique_ptr<PortAccess> port_;
+    QString programDirectory_;
+
+    QTreeWidget* tree_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    SectionPages pages_;
+    WindowActions actions_;
+    std::unique_ptr<StatusPanels> status_;
+    std::unique_ptr<SectionSwitcher> switcher_;
+    FileCommands* fileCommands_ = nullptr;
+
+    bool actionsLocked_ = true;
+    bool systemSectionShown_ = false;
+    bool closePending_ = false;
+    std::function<void()> startMonitor_;
+    std::function<void()> stopMonitor_;
+};
+
+}  // namespace krx

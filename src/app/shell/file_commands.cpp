@@ -1,0 +1,90 @@
+#include "app/shell/file_commands.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/shell/section_switcher.h"
+#include "app/shell/user_dialogs.h"
+#include "config/config_file.h"
+#include "config/default_image.h"
+
+namespace krx {
+
+const QString FileCommands::kOpenTitle = QStringLiteral("Открытие файла конфигурации");
+const QString FileCommands::kSaveTitle = QStringLiteral("Сохранение конфигурации");
+const QString FileCommands::kFilter = QStringLiteral("Файлы конфигурации (*.cnt)");
+const QString FileCommands::kSuffix = QStringLiteral("cnt");
+const QString FileCommands::kReplaceQuestion = QStringLiteral("Файл уже существует, заменить?");
+
+namespace {
+
+std::string NativePath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+FileCommands::FileCommands(ConfigImage& image, SectionSwitcher& sections, UserDialogs& dialogs,
+                           QWidget* dialogParent, QString programDirectory, QObject* parent)
+    : QObject(parent),
+      image_(image),
+      sections_(sections),
+      dialogs_(dialogs),
+      dialogParent_(dialogParent),
+      programDirectory_(std::move(programDirectory)),
+      fileName_(FromUtf8(kWorkingFileName)) {}
+
+void FileCommands::setFileName(const QString& name) {
+    if (name == fileName_) return;
+    fileName_ = name;
+    emit fileNameChanged(fileName_);
+}
+
+void FileCommands::newConfiguration() {
+    ApplyDefaultBody(image_);
+    sections_.loadCurrent();
+    setFileName(FromUtf8(kWorkingFileName));
+}
+
+int FileCommands::openConfiguration() {
+    const FileDialogSetup setup{kOpenTitle, kFilter, kSuffix, programDirectory_, {}};
+    const QString chosen = dialogs_.chooseFileToOpen(dialogParent_, setup);
+    if (chosen.isEmpty()) return -1;
+    // The shown section is not stored first: opening replaces its edits.
+    const int result = ReadConfigFile(image_, NativePath(chosen));
+    if (result != kConfigFileOk) {
+        dialogs_.warn(dialogParent_, kOpenTitle, FromUtf8(OpenResultMessage(result)));
+        return result;
+    }
+    sections_.loadCurrent();
+    setFileName(chosen);
+    return result;
+}
+
+int FileCommands::saveConfiguration() {
+    // Complete the image and show the normalised values before anything is
+    // written.
+    sections_.storeCurrent();
+    sections_.loadCurrent();
+
+    const FileDialogSetup setup{kSaveTitle, kFilter, kSuffix, programDirectory_, fileName_};
+    const QString chosen = dialogs_.chooseFileToSave(dialogParent_, setup);
+    if (chosen.isEmpty()) return -1;
+    if (QFileInfo::exists(chosen) &&
+        !dialogs_.askYesNo(dialogParent_, kSaveTitle, kReplaceQuestion)) {
+        return -1;
+    }
+    const int result = WriteConfigFile(image_, NativePath(chosen));
+    if (result != kConfigFileOk) {
+        dialogs_.warn(dialogParent_, kSaveTitle, FromUtf8(kSaveFailedMessage));
+        return result;
+    }
+    setFileName(chosen);
+    return result;
+}
+
+}  // namespace krx

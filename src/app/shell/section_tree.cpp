@@ -1,0 +1,89 @@
+#include "app/shell/section_tree.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
+#include <vector>
+
+namespace krx {
+
+QString SectionTreeText() {
+    const QStringList lines = {
+        "GSM контроллер",
+        "\tОбщие параметры соединений",
+        "\t\tСоединение 1",
+        "\t\tСоединение 2",
+        "\t\tСоединение 3",
+        "\t\tСоединение 4",
+        "\t\tСоединение 5",
+        "\t\tСоединение 6",
+        "\t\tСоединение 7",
+        "\t\tСоединение 8",
+        "\tЧасы, планировщик задач",
+        "\tПитание, температура, индикация, контроль вскрытия",
+        "\tВход [Arm In]",
+        "\tВходы",
+        "\t\tВход 1",
+        "\t\tВход 2",
+        "\t\tВход 3",
+        "\t\tВход 4",
+        "\tВыходы",
+        "\t\tРеле 1",
+        "\t\tРеле 2",
+        "\t\tВыход 1",
+        "\t\tВыход 2",
+        "\t\tСценарии управления",
+        "\tПрофили",
+        "\t\tПрофиль 1",
+        "\t\tПрофиль 2",
+        "\t\tПрофиль 3",
+        "\t\tПрофиль 4",
+        "\tСистемные параметры",
+    };
+    return lines.join("\r\n");
+}
+
+QString RootNodeText() {
+    return QStringLiteral("GSM контроллер ") + "KRX310" + "-" + "LT";
+}
+
+void LoadSectionTree(QTreeWidget& tree, const QString& text) {
+    tree.clear();
+    std::vector<QTreeWidgetItem*> open;  // open[level] = last node of that level
+    const QStringList lines = text.split(QRegularExpression("\r\n|\n|\r"));
+    for (const QString& line : lines) {
+        qsizetype level = 0;
+        while (level < line.size() && line.at(level) == '\t') ++level;
+        const QString nodeText = line.mid(level);
+        if (nodeText.isEmpty()) continue;
+        level = std::min<qsizetype>(level, qsizetype(open.size()));
+        QTreeWidgetItem* item = level == 0 ? new QTreeWidgetItem(&tree)
+                                           : new QTreeWidgetItem(open[std::size_t(level - 1)]);
+        item->setText(0, nodeText);
+        open.resize(std::size_t(level));
+        open.push_back(item);
+    }
+}
+
+QTreeWidgetItem* SectionItem(const QTreeWidget& tree, int sectionId) {
+    if (sectionId < 0) return nullptr;
+    int index = 0;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it, ++index) {
+        if (index == sectionId) return *it;
+    }
+    return nullptr;
+}
+
+int SectionIdOf(const QTreeWidget& tree, const QTreeWidgetItem* item) {
+    if (!item) return kNoSection;
+    int index = 0;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it, ++index) {
+        if (*it == item) return index;
+    }
+    return kNoSection;
+}
+
+}  // namespace krx

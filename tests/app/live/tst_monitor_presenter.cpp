@@ -1,0 +1,186 @@
+// What the window shows for each report of the monitor loop: status bar
+// panels, placeholders, the GPS reset, the red rejection and the fixed
+// values after failed reads.
+
+#include <QtTest>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/live/controller_display.h"
+#include "app/pages/controller_panel.h"
+#include "app/live/monitor_presenter.h"
+#include "app/widgets/widget_colours.h"
+#include "monitor/monitor_host.h"
+
+using namespace krx;
+
+class TestMonitorPresenter : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void identified_showsRecordPortAndJobText();
+    void identificationLost_showsPlaceholdersNcAndClearsActionName();
+    void identificationLost_leavesGpsPanelUnlessAsked();
+    void rejectedDevice_redActionName();
+    void statusLost_panel3AndIndicatorsOff();
+    void powerStatus_andItsFailureValues();
+    void clockAndErrors_reachTheirPlaces();
+
+private:
+    template <typename W>
+    W* w(const char* name) {
+        auto* found = window_->findChild<W*>(QLatin1String(name));
+        if (!found) qFatal("no control %s", name);
+        return found;
+    }
+
+    QWidget* window_ = nullptr;
+    MonitorHost* host_ = nullptr;
+    QMap<int, QString> panels_;
+};
+
+void TestMonitorPresenter::init() {
+    window_ = new QWidget;
+    auto* layout = new QVBoxLayout(window_);
+    auto* panel = new ControllerPanel(window_);
+    layout->addWidget(panel);
+    panel->adaptToModel(0);
+    // The power and clock pages' controls, by name.
+    auto add = [this, layout](QWidget* widget, const char* name) {
+        widget->setObjectName(name);
+        layout->addWidget(widget);
+    };
+    add(new QLabel, "Label17");
+    auto* battery = new QProgressBar;
+    battery->setRange(0, 100);
+    add(battery, "ProgressBarBatCharge");
+    add(new QLabel, "LabelBatMsg");
+    add(new QLabel, "LabelMainPower");
+    auto* mains = new QProgressBar;
+    mains->setRange(0, 165);
+    add(mains, "ProgressBarMainPower");
+    add(new QLineEdit, "MaskEditPCTime");
+    add(new QLineEdit, "MaskEditContrCurTime");
+
+    panels_.clear();
+    auto* display = new ControllerDisplay(
+        window_, [this](int p, const QString& t) { panels_[p] = t; }, window_);
+    display->setLocale(QLocale::c());
+    host_ = new MonitorHost({}, window_);
+    new MonitorPresenter(host_, display, window_);
+}
+
+void TestMonitorPresenter::cleanup() {
+    delete window_;
+    window_ = nullptr;
+}
+
+void TestMonitorPresenter::identified_showsRecordPortAndJobText() {
+    IdentValues id;
+    id.deviceName = "KRX310";
+    id.modification = "LT";
+    id.softwareVersion = 0x0101;
+    emit host_->identified(id, "Версия устройства считана", "ttyUSB0");
+    QCOMPARE(w<QLabel>("iDeviceNameLabel")->text(), QStringLiteral("KRX310"));
+    QCOMPARE(panels_.value(1), QStringLiteral("ttyUSB0"));
+    QCOMPARE(panels_.value(2), QStringLiteral("LT.01.01"));
+    QCOMPARE(panels_.value(3), QStringLiteral("Версия устройства считана"));
+}
+
+void TestMonitorPresenter::identificationLost_showsPlaceholdersNcAndClearsActionName() {
+    emit host_->deviceRejected("Устройство KRX740 не поддерживается");
+    emit host_->identificationFailed("Невозможно открыть ttyUSB0", true);
+    QCOMPARE(w<QLabel>("iDeviceNameLabel")->text(), QStringLiteral("--------"));
+    QCOMPARE(panels_.value(1), QStringLiteral("NC"));
+    QCOMPARE(panels_.value(2), QStringLiteral("--------.--.--"));
+    QCOMPARE(panels_.value(3), QStringLiteral("Невозможно открыть ttyUSB0"));
+    QCOMPARE(w<QLabel>("ActionName")->text(), QString());
+    QCOMPARE(TextColour(w<QLabel>("ActionName")), QColor(Qt::black));
+    QCOMPARE(w<QLabel>("LabelLat")->text(), QStringLiteral("-"));
+}
+
+void TestMonitorPresenter::identificationLost_leavesGpsPanelUnlessAsked() {
+    w<QLabel>("LabelLat")->setText("55.75");
+    w<QPushButton>("ButtonShowOnMap")->setEnabled(true);
+    emit host_->identificationFailed("Нет ответа от устройства", false);
+    QCOMPARE(w<QLabel>("LabelLat")->text(), QStringLiteral("55.75"));
+    QVERIFY(w<QPushButton>("ButtonShowOnMap")->isEnabled());
+    emit host_->identificationFailed("Нет ответа от устройства", true);
+    QCOMPARE(w<QLabel>("LabelLat")->text(), QStringLiteral("-"));
+    QVERIFY(!w<QPushButton>("ButtonShowOnMap")->isEnabled());
+}
+
+void TestMonitorPresenter::rejectedDevice_redActionName() {
+    emit host_->deviceRejected("Версия LT.01.02 не поддерживается");
+    QCOMPARE(w<QLabel>("ActionName")->text(), QStringLiteral("Версия LT.01.02 не поддерживается"));
+    QCOMPARE(TextColour(w<QLabel>("ActionName")), QColor(0xFF0000));
+}
+
+void TestMonitorPresenter::statusLost_panel3AndIndicatorsOff() {
+    StatusValues s;
+    s.gsmSignal = 25;
+    s.gsmState = 8;
+    s.armingMode = 3;
+    s.indicators = 0x0F;
+    s.outputs = 0x03;
+    emit host_->controllerStatus(s);
+    QCOMPARE(w<QLabel>("LabelGSMState")->text(), QStringLiteral("Зарегистрирован в домашней сети"));
+    QCOMPARE(BackgroundColour(w<QWidget>("PanelLed4")), QColor(0x00FF00));
+
+    emit host_->controllerStatusFailed("Нет корректного ответа от устройства");
+    QCOMPARE(panels_.value(3), QStringLiteral("Нет корректного ответа от устройства"));
+    QCOMPARE(w<QProgressBar>("ProgressBarSignalQuality")->value(), 0);
+    QCOMPARE(w<QLabel>("LabelGSMState")->text(), QString());
+    QCOMPARE(w<QLabel>("PanelArmDisarmStatus")->text(), QString());
+    QCOMPARE(BackgroundColour(w<QWidget>("PanelArmDisarmStatus")), ButtonFaceColour());
+    QCOMPARE(BackgroundColour(w<QWidget>("PanelLed4")), QColor(0x008000));
+    QCOMPARE(BackgroundColour(w<QWidget>("PanelOut2")), QColor(0x008000));
+}
+
+void TestMonitorPresenter::powerStatus_andItsFailureValues() {
+    StatusValues s;
+    s.batteryCharge = 254;
+    s.mainsVoltage = 124;
+    s.temperatureValid = true;
+    s.boardTemperature = 25;
+    emit host_->powerStatus(s);
+    QCOMPARE(w<QLabel>("Label17")->text(), QStringLiteral("0%"));
+    QCOMPARE(w<QLabel>("LabelBatMsg")->text(),
+             QStringLiteral("Тестирование АКБ,\nподождите (не более 1 мин.)"));
+    QCOMPARE(w<QLabel>("LabelMainPower")->text(), QStringLiteral("12.4 В"));
+    QCOMPARE(w<QLabel>("LabelTempCurVal")->text(), QStringLiteral("25° C"));
+
+    emit host_->powerStatusFailed("Нет ответа от устройства");
+    QCOMPARE(w<QLabel>("Label17")->text(), QStringLiteral("0%"));
+    QCOMPARE(w<QLabel>("LabelBatMsg")->text(), QStringLiteral("\nАккумулятор подключен"));
+    QCOMPARE(w<QLabel>("LabelMainPower")->text(), QStringLiteral("0.0 В"));
+    QCOMPARE(w<QProgressBar>("ProgressBarMainPower")->value(), 0);
+    QCOMPARE(panels_.value(3), QStringLiteral("Нет ответа от устройства"));
+    // The temperature is not among the values reset after a failed read.
+    QCOMPARE(w<QLabel>("LabelTempCurVal")->text(), QStringLiteral("25° C"));
+}
+
+void TestMonitorPresenter::clockAndErrors_reachTheirPlaces() {
+    emit host_->pcClockTick(QDateTime(QDate(2026, 12, 7), QTime(10, 5, 30)));
+    QCOMPARE(w<QLineEdit>("MaskEditPCTime")->text(), QStringLiteral("07.12.26 10:05:30"));
+    StatusValues s;
+    s.day = 1;
+    s.month = 2;
+    s.year = 3;
+    emit host_->controllerClock(s);
+    QCOMPARE(w<QLineEdit>("MaskEditContrCurTime")->text(), QStringLiteral("01.02.03 00:00:00"));
+    emit host_->cycleError(" ttyUSB0 не найден.");
+    QCOMPARE(panels_.value(3), QStringLiteral(" ttyUSB0 не найден."));
+    emit host_->exchangeFailed("Ошибка передачи данных, код 2");
+    QCOMPARE(panels_.value(3), QStringLiteral("Ошибка передачи данных, код 2"));
+}
+
+QTEST_MAIN(TestMonitorPresenter)
+#include "tst_monitor_presenter.moc"

@@ -1,0 +1,144 @@
+// The whole program against the simulated controller program (krx-sim) on a
+// pseudo-terminal, as a technician would use it: the real window (offscreen)
+// opens the port by name through the serial port layer, reads the
+// controller's configuration, an edit is made in a section panel, the
+// configuration is programmed (with its restart), and a fresh read brings the
+// edit back from the controller.
+
+#include <QtTest>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <memory>
+
+#include "app/shell/configurator_window.h"
+#include "app/live/monitor_wiring.h"
+#include "app/shell/operation_controller.h"
+#include "app/shell/section_tree.h"
+#include "device/serial_link.h"
+#include "support/fake_window_services.h"
+#include "monitor/monitor_host.h"
+
+using namespace krx;
+
+namespace {
+
+const QString kDataRead = QStringLiteral("Данные считаны");
+const QString kRestartStarted = QStringLiteral("Перезагрузка устройства инициированна");
+const QString kSame = QStringLiteral("Данные в памяти контроллера аналогичны текущим");
+
+// Byte 12 of the body, bits 0-2: the pause between calls as an item index.
+constexpr std::size_t kPauseByte = 12;
+
+QString SimulatorProgram() {
+    const QString fromEnvironment = qEnvironmentVariable("KRX_SIM_PROGRAM");
+    if (!fromEnvironment.isEmpty()) return fromEnvironment;
+    // The build tree: tests/<test> beside src/sim/krx-sim.
+    return QDir(QCoreApplication::applicationDirPath()).filePath("../src/sim/krx-sim");
+}
+
+}  // namespace
+
+class WindowEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void readEditProgramRead_bringsTheEditBackThroughPty();
+
+private:
+    QTemporaryDir dir_;
+    QProcess simulator_;
+    QString port_;
+};
+
+void WindowEndToEndTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY(QDir::setCurrent(dir_.path()));
+    SetSerialLinkFactory({});  // the real serial port layer
+
+    const QString program = SimulatorProgram();
+    QVERIFY2(QFileInfo(program).isExecutable(),
+             qPrintable("krx-sim not found at " + program + " (build it, or set KRX_SIM_PROGRAM)"));
+    simulator_.setProgram(program);
+    simulator_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    simulator_.start();
+    QVERIFY(simulator_.waitForStarted(5000));
+    QVERIFY(simulator_.waitForReadyRead(5000));
+    // Its first line names the terminal to open, such as "pts/4".
+    port_ = QString::fromLocal8Bit(simulator_.readLine()).trimmed();
+    QVERIFY(!port_.isEmpty());
+}
+
+void WindowEndToEndTest::cleanupTestCase() {
+    if (simulator_.state() == QProcess::NotRunning) return;
+    simulator_.terminate();
+    if (!simulator_.waitForFinished(3000)) {
+        simulator_.kill();
+        simulator_.waitForFinished(3000);
+    }
+}
+
+void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
+    ConfiguratorWindowSetup setup;
+    setup.dialogs = std::make_unique<testing::FakeDialogs>();
+    setup.portOverride = port_;  // as --port does
+    ConfiguratorWindow window(std::move(setup));
+    auto* monitor = new MonitorWiring(window);
+    auto* operations = new OperationController(window, monitor->display(), monitor->host());
+    window.show();
+
+    const WindowActions& actions = window.actions();
+    auto* actionName = window.findChild<QLabel*>("ActionName");
+    auto* deviceName = window.findChild<QLabel*>("iDeviceNameLabel");
+    auto* pause = window.findChild<QComboBox*>("ComboBoxCall2CallPauseX10S");
+    QVERIFY(actionName && deviceName && pause);
+    const auto idle = [&] {
+        return actions.Programm->isEnabled() && monitor->host().isRunning() &&
+               !operations->busy() && window.sectionTree().isEnabled();
+    };
+
+    // Start-up: the monitor finds the controller on the terminal.
+    QTRY_VERIFY_WITH_TIMEOUT(idle(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(deviceName->text(), QStringLiteral("KRX310"), 5000);
+
+    actions.ReadConf->trigger();
+    QCOMPARE(actionName->text(), kDataRead);
+    QVERIFY(idle());
+
+    // The technician changes the pause between calls to "40".
+    window.selectSection(kSectionGeneral);
+    QVERIFY(pause->currentText() != QStringLiteral("40"));
+    pause->setCurrentIndex(pause->findText(QStringLiteral("40")));
+
+    actions.Programm->trigger();
+    QCOMPARE(actionName->text(), kRestartStarted);
+    QCOMPARE(window.image().body()[kPauseByte] & 0x07, 4);
+    QVERIFY(!idle());
+    QTRY_VERIFY_WITH_TIMEOUT(idle(), 6000);
+    QTRY_COMPARE_WITH_TIMEOUT(deviceName->text(), QStringLiteral("KRX310"), 5000);
+
+    // Undo the edit in the editor only; the controller keeps "40".
+    window.selectSection(kSectionGeneral);
+    pause->setCurrentIndex(pause->findText(QStringLiteral("0")));
+    window.storeCurrentSection();
+    QCOMPARE(window.image().body()[kPauseByte] & 0x07, 0);
+
+    actions.ReadConf->trigger();
+    QCOMPARE(actionName->text(), kDataRead);
+    QCOMPARE(window.image().body()[kPauseByte] & 0x07, 4);
+    window.selectSection(kSectionGeneral);
+    QCOMPARE(pause->currentText(), QStringLiteral("40"));
+
+    actions.CompareConf->trigger();
+    QCOMPARE(actionName->text(), kSame);
+    QVERIFY(idle());
+}
+
+QTEST_MAIN(WindowEndToEndTest)
+#include "tst_window_end_to_end.moc"
