@@ -156,7 +156,7 @@ struct CpuFigure {
 };
 
 // Mean time of one monitor job of `job` on `port`, over `count` runs.
-double MeanJobMs(const QString& port, MonitorJob job, std::size_t length, int count) {
+double MeanJobMs(const QString& port, TransferJobKind job, std::size_t length, int count) {
     TransferJobExchange exchange(port);
     std::vector<std::uint8_t> buffer(length);
     QElapsedTimer clock;
@@ -273,8 +273,8 @@ int main(int argc, char** argv) {
     live.window.reset();
     // Where a cycle's time goes: the two jobs on their own.
     std::printf("one identification job %.1f ms, one status job %.1f ms (mean of 20 each)\n",
-                MeanJobMs(simPort, MonitorJob::IdentityRead, 88, 20),
-                MeanJobMs(simPort, MonitorJob::StatusRead, 36, 20));
+                MeanJobMs(simPort, TransferJobKind::IdentityRead, 88, 20),
+                MeanJobMs(simPort, TransferJobKind::StatusRead, 36, 20));
     std::fflush(stdout);
     sim.terminate();
     sim.waitForFinished(5000);

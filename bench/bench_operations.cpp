@@ -21,6 +21,7 @@
 
 #include "config/config_image.h"
 #include "config/default_image.h"
+#include "config/general_section.h"
 #include "device/config_operations.h"
 #include "device/frame.h"
 #include "device/records.h"
@@ -41,7 +42,7 @@ WireBound ProgrammBound() {
     b.job();
     b.query(cmd::kReadIdent, ident::kSize);
     b.job();
-    b.command(cmd::kPresentPassword, ConfigOperations::kPasswordPayloadSize);
+    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
     b.job();
     b.writeBlocks(cmd::kWriteArea1, kBodySize);
     b.emptyPreamble();
@@ -56,7 +57,7 @@ WireBound ReadConfBound() {
     b.job();
     b.query(cmd::kReadIdent, ident::kSize);
     b.job();
-    b.command(cmd::kPresentPassword, ConfigOperations::kPasswordPayloadSize);
+    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
     b.job();
     b.readBlocks(cmd::kReadArea1, kBodySize);
     return b;

@@ -192,7 +192,7 @@ void LoadConnection(int connection, ConnectionSettings& v, const ConfigImage& im
         kIncomungCallActionItemsOffered);
     v.icToOuOutN = FieldToListIndex(
         image.bits(r + kIncomingCallReaction, kIcToOuOutFirst, kIcToOuOutWidth),
-        kOutputNameCount);
+        kOutputCount);
     v.icToOuScnN = FieldToListIndex(
         image.bits(r + kIncomingCallReaction, kIcToOuScnFirst, kIcToOuScnWidth),
         kOutputReactionCount);

@@ -1,5 +1,7 @@
 #include "config/general_section.h"
 
+#include <algorithm>
+
 #include "config/encoding.h"
 
 namespace krx {
@@ -62,6 +64,13 @@ const std::string_view kBalanceTemplatesNote =
     "Предустановленные шаблоны параметров запроса баланса могут отличаться в разных регионах. "
     "Уточните USSD команду для запроса баланса у вашего оператора. Ключевое слово - это ближайшие "
     "восемь символов слева от числового значения баланса.";
+
+PasswordPayload AdminPasswordPayload(const ConfigImage& image) {
+    PasswordPayload payload{};
+    const auto& bytes = image.bytes();
+    std::copy_n(bytes.begin() + kSysPassword, kPasswordPayloadSize - 1, payload.begin());
+    return payload;
+}
 
 void StoreGeneral(GeneralSettings& s, ConfigImage& image) {
     // The password only exists while its box is checked.

@@ -24,6 +24,13 @@ inline constexpr std::size_t kBalansMinVal = 2838;  // unsigned 16
 inline constexpr std::size_t kReqPeriodH = 2840;    // unsigned 8
 }  // namespace general_layout
 
+// The payload that presents the administrative password to the controller:
+// the 8 password bytes as the image holds them (zero-padded) and a closing
+// zero. The factory reset presents the all-zero payload instead.
+inline constexpr std::size_t kPasswordPayloadSize = 9;
+using PasswordPayload = std::array<std::uint8_t, kPasswordPayloadSize>;
+PasswordPayload AdminPasswordPayload(const ConfigImage& image);
+
 // What the section's editor shows. List indexes are -1 when the list shows no
 // choice; the two balance numbers are the texts of their edit boxes.
 struct GeneralSettings {

@@ -7,12 +7,13 @@
 
 namespace krx {
 
-inline constexpr int kOutputNameCount = 7;
+// Relay 1, relay 2, output 1..5: the outputs the configuration holds.
+inline constexpr int kOutputCount = 7;
 // This model has two relays and two outputs; lists cut to them offer the
 // first four names.
 inline constexpr int kModelOutputCount = 4;
 
 // "Реле 1", "Реле 2", "Выход 1" .. "Выход 5".
-const std::array<std::string_view, kOutputNameCount>& OutputNameItems();
+const std::array<std::string_view, kOutputCount>& OutputNameItems();
 
 }  // namespace krx

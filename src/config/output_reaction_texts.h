@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "config/output_name_items.h"
+
 namespace krx {
 
 inline constexpr int kOutputReactionCount = 17;
 // Reaction lists hold one byte per output: relay 1, relay 2, output 1..5.
-inline constexpr int kReactionListLength = 7;
+inline constexpr int kReactionListLength = kOutputCount;
 
 // The texts of the reactions, by code: "нет реакции", "включить", "выключить",
 // "сценарий 1" .. "сценарий 14".

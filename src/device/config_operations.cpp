@@ -3,15 +3,14 @@
 #include <algorithm>
 
 #include "config/default_image.h"
-#include "device/ident_summary.h"
+#include "config/general_section.h"
+#include "device/ident_record.h"
 
 namespace krx {
 namespace {
 
 constexpr std::uint8_t kConfigurationArea = 1;  // the body
 constexpr std::uint8_t kModeMemoryArea = 4;
-constexpr std::size_t kSysPasswordOffset = 20;
-constexpr std::size_t kSysPasswordChars = 8;
 const QString kDefaultConfigurationName = QStringLiteral("default.cnt");
 
 }  // namespace
@@ -70,13 +69,9 @@ bool ConfigOperations::IdentifyAndCheck() {
         return false;
     }
     host_.showIdentification(record);
-    const IdentSummary ident = SummarizeIdentRecord(record);
-    if (ident.deviceName != SupportedIdentDeviceName()) {
-        host_.replaceActionNameText(DeviceNotSupportedMessage(ident.deviceName));
-        return false;
-    }
-    if (!SupportedIdentVersions().contains(ident.versionText)) {
-        host_.replaceActionNameText(VersionNotSupportedMessage(ident.versionText));
+    const QString rejection = IdentRejection(DecodeIdentRecord(record));
+    if (!rejection.isEmpty()) {
+        host_.replaceActionNameText(rejection);
         return false;
     }
     return true;
@@ -174,7 +169,7 @@ ConfigOperations::Ending ConfigOperations::resetSteps() {
 ConfigOperations::Ending ConfigOperations::factoryConfigSteps() {
     // An empty password: a controller without one accepts it, one that has a
     // password forgets it only after the long countdown.
-    std::array<std::uint8_t, kPasswordPayloadSize> empty{};
+    PasswordPayload empty{};
     if (!run(TransferJobKind::PasswordSend, empty)) {
         // The countdown asks that the connection stay up, which the monitor
         // watches while it runs.
@@ -213,10 +208,7 @@ bool ConfigOperations::runArea(TransferJobKind kind, std::uint8_t area,
 }
 
 bool ConfigOperations::sendPassword() {
-    // The administrative password as the image holds it, and a closing zero.
-    std::array<std::uint8_t, kPasswordPayloadSize> payload{};
-    const auto& bytes = host_.image().bytes();
-    std::copy_n(bytes.begin() + kSysPasswordOffset, kSysPasswordChars, payload.begin());
+    PasswordPayload payload = AdminPasswordPayload(host_.image());
     return run(TransferJobKind::PasswordSend, payload);
 }
 

@@ -26,7 +26,6 @@ class ConfigOperations {
 public:
     // After a restart the controller needs this long before it is polled.
     static constexpr int kRestartDelayMs = 3000;
-    static constexpr std::size_t kPasswordPayloadSize = 9;
 
     // The red text `ReadConf` leaves when the controller's configuration is
     // not one this program can edit.

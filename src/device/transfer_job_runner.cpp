@@ -12,9 +12,7 @@ int TransferJobRunner::run(const TransferStep& step) {
     StatusSink* sink =
         step.status == StatusTarget::TmpLabel ? wiring_.tmpLabel : wiring_.actionName;
     const QString port = wiring_.portName ? wiring_.portName() : QString();
-    const bool areaJob = step.kind == TransferJobKind::AreaRead ||
-                         step.kind == TransferJobKind::AreaWriteVerify ||
-                         step.kind == TransferJobKind::AreaCompare;
+    const bool areaJob = IsAreaJob(step.kind);
     // Every operation starts its area transfers at address 0.
     auto job = areaJob ? std::make_unique<TReadData>(step.kind, step.area, step.buffer, 0u, port,
                                                      sink)

@@ -17,25 +17,12 @@
 #include <span>
 
 #include "device/status_sink.h"
+#include "device/transfer_job_kind.h"
 
 namespace krx {
 
 class TransferChannel;
 
-enum class TransferJobKind : std::uint8_t {
-    AreaRead = 0,
-    AreaWriteVerify = 1,
-    AreaCompare = 2,
-    IdentityRead = 3,
-    StatusRead = 4,
-    ClockSet = 5,
-    KeyCodeRead = 6,
-    ConfigApply = 7,
-    DeviceRestart = 8,
-    PasswordSend = 9,
-    ControlCommand = 10,
-    SpareRecordRead = 11,
-};
 
 class TReadData : public QThread {
     Q_OBJECT

@@ -9,15 +9,10 @@
 #include <cstdint>
 #include <span>
 
+#include "device/transfer_job_kind.h"
+
 namespace krx {
 
-// The job kinds the monitor uses.
-enum class MonitorJob : std::uint8_t {
-    IdentityRead = 3,  // 88-byte IdentRecord
-    StatusRead = 4,    // 36-byte StatusRecord
-    KeyCodeRead = 6,   // 12-byte KeyCodeRecord
-    PasswordSend = 9,  // 8 password characters and a zero byte
-};
 
 struct ExchangeOutcome {
     bool ok = false;
@@ -32,7 +27,7 @@ public:
     // Runs one job on `buffer` (destination of reads, source of the password)
     // and waits for it. `messages`, when given, replaces the job's own status
     // texts (the window's translatable list).
-    virtual ExchangeOutcome run(MonitorJob job, std::span<std::uint8_t> buffer,
+    virtual ExchangeOutcome run(TransferJobKind job, std::span<std::uint8_t> buffer,
                                 const QStringList* messages) = 0;
 };
 

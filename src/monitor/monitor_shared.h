@@ -10,9 +10,9 @@
 #include <atomic>
 #include <cstdint>
 
-namespace krx {
+#include "config/general_section.h"
 
-inline constexpr std::size_t kPasswordChars = 8;
+namespace krx {
 
 class MonitorShared {
 public:
@@ -22,13 +22,12 @@ public:
     void setControllerTimeEditing(bool editing) { controllerTimeEditing_.store(editing); }
     bool controllerTimeEditing() const { return controllerTimeEditing_.load(); }
 
-    // The 8 password bytes as the configuration holds them (Windows-1251,
-    // zero-padded).
-    void setAdminPassword(const std::array<std::uint8_t, kPasswordChars>& password) {
+    // The payload that presents the configuration's administrative password.
+    void setAdminPassword(const PasswordPayload& password) {
         QMutexLocker lock(&mutex_);
         password_ = password;
     }
-    std::array<std::uint8_t, kPasswordChars> adminPassword() const {
+    PasswordPayload adminPassword() const {
         QMutexLocker lock(&mutex_);
         return password_;
     }
@@ -37,7 +36,7 @@ private:
     std::atomic<int> sectionId_{0};
     std::atomic<bool> controllerTimeEditing_{false};
     mutable QMutex mutex_;
-    std::array<std::uint8_t, kPasswordChars> password_{};
+    PasswordPayload password_{};
 };
 
 }  // namespace krx

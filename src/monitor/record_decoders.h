@@ -1,5 +1,6 @@
 #pragma once
-// The three records the controller answers live queries with, decoded into
+// The identification record (decoded in device/ident_record.h) and the
+// two live records; the two the controller answers live queries with, decoded into
 // plain values. Decoding is pure: no widgets, no threads; the display side
 // turns these values into texts and colours.
 
@@ -10,31 +11,15 @@
 #include <cstdint>
 #include <span>
 
+#include "device/ident_record.h"
+
 namespace krx {
 
-inline constexpr std::size_t kIdentRecordSize = 88;
 inline constexpr std::size_t kStatusRecordSize = 36;
 inline constexpr std::size_t kKeyCodeRecordSize = 12;
 
-using IdentRecordBytes = std::array<std::uint8_t, kIdentRecordSize>;
 using StatusRecordBytes = std::array<std::uint8_t, kStatusRecordSize>;
 using KeyCodeRecordBytes = std::array<std::uint8_t, kKeyCodeRecordSize>;
-
-// Who the controller says it is (`IdentRecord`).
-struct IdentValues {
-    QString deviceName;
-    QString modification;
-    std::uint16_t hardwareVersion = 0;  // high byte major, low byte minor
-    std::uint16_t softwareVersion = 0;
-    std::uint16_t bootLoaderVersion = 0;
-    QString productionDate;
-    QString countryCode;
-    std::array<std::uint32_t, 4> bindingId{};
-    QString imei;
-    std::array<std::uint32_t, 4> uniqueId{};
-
-    bool operator==(const IdentValues&) const = default;
-};
 
 // The controller's live state (`StatusRecord`).
 struct StatusValues {
@@ -70,11 +55,7 @@ struct KeyCodeValues {
     bool operator==(const KeyCodeValues&) const = default;
 };
 
-IdentValues DecodeIdentRecord(std::span<const std::uint8_t, kIdentRecordSize> record);
 StatusValues DecodeStatusRecord(std::span<const std::uint8_t, kStatusRecordSize> record);
 KeyCodeValues DecodeKeyCodeRecord(std::span<const std::uint8_t, kKeyCodeRecordSize> record);
-
-// What the window shows while no controller answers: dashes and zeros.
-IdentValues PlaceholderIdentValues();
 
 }  // namespace krx

@@ -13,28 +13,12 @@ constexpr std::uint8_t kMainsNoise = 5;  // readings below this are noise of a d
 constexpr int kBalanceSignificantDigits = 7;
 constexpr int kBalanceDecimals = 2;
 
-QString HexByte(unsigned value) {
-    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
-}
 
 }  // namespace
 
 const QString kNoBindingIdText = QString(48, QLatin1Char(' ')) + QLatin1Char('-');
 const QString kNoUniqueIdText = QStringLiteral(
     "- - - - - - - -  - - - - - - - -  - - - - - - - -  - - - - - - - -");
-
-QStringList SupportedVersions() {
-    return {QStringLiteral("LT") + QLatin1Char('.') + QStringLiteral("01.01")};
-}
-
-QString VersionText(std::uint16_t version) {
-    if (version == 0) return QStringLiteral("--.--");
-    return HexByte(version >> 8) + QLatin1Char('.') + HexByte(version);
-}
-
-QString VersionPanelText(const IdentValues& ident) {
-    return ident.modification + QLatin1Char('.') + VersionText(ident.softwareVersion);
-}
 
 QString IdentifierText(const std::array<std::uint32_t, 4>& words, const QString& whenZero) {
     if (words == std::array<std::uint32_t, 4>{}) return whenZero;
@@ -43,12 +27,6 @@ QString IdentifierText(const std::array<std::uint32_t, 4>& words, const QString&
         parts << QStringLiteral("%1").arg(w, 8, 16, QLatin1Char('0')).toUpper();
     }
     return parts.join(QLatin1Char(' '));
-}
-
-bool IsSupportedDevice(const QString& deviceName) { return deviceName == SupportedDeviceName; }
-
-bool IsSupportedVersion(const QString& versionPanelText) {
-    return SupportedVersions().contains(versionPanelText, Qt::CaseSensitive);
 }
 
 int GsmStateTextIndex(std::uint8_t code) {

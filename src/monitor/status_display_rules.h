@@ -15,25 +15,13 @@
 
 namespace krx {
 
-// The one controller model this configurator accepts, and its firmware.
-inline const QString SupportedDeviceName = QStringLiteral("KRX310");
-QStringList SupportedVersions();  // "LT.01.01"
 
-// "--.--" for 0, else two upper-case hex digits of the high byte, a point and
-// two of the low byte (0x0A10 gives "0A.10").
-QString VersionText(std::uint16_t version);
-// Modification, a point and the software version: the text of status bar
-// panel 2 that the version check compares ("LT.01.01").
-QString VersionPanelText(const IdentValues& ident);
 // Four identifier words as 8 hex digits each separated by blanks, or
 // `whenZero` when all four are 0.
 QString IdentifierText(const std::array<std::uint32_t, 4>& words, const QString& whenZero);
 extern const QString kNoBindingIdText;  // 48 blanks and a dash
 extern const QString kNoUniqueIdText;
 
-// Exact, case-sensitive comparisons.
-bool IsSupportedDevice(const QString& deviceName);
-bool IsSupportedVersion(const QString& versionPanelText);
 
 // Index into the GSM state texts: the code itself for 0..10, else 11.
 int GsmStateTextIndex(std::uint8_t code);

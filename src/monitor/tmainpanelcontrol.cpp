@@ -30,14 +30,6 @@ TMainPanelControl::~TMainPanelControl() {
     wait();
 }
 
-QString TMainPanelControl::DeviceNotSupportedText(const QString& deviceName) {
-    return QStringLiteral("Устройство ") + deviceName + QStringLiteral(" не поддерживается");
-}
-
-QString TMainPanelControl::VersionNotSupportedText(const QString& versionText) {
-    return QStringLiteral("Версия ") + versionText + QStringLiteral(" не поддерживается");
-}
-
 QString TMainPanelControl::PortNotFoundText(const QString& portName) {
     return QStringLiteral(" ") + portName + QStringLiteral(" не найден.");
 }
@@ -61,7 +53,7 @@ void TMainPanelControl::pauseAfterUnopenablePort() {
     while (!deadline.hasExpired() && !isInterruptionRequested()) msleep(kPauseSliceMs);
 }
 
-ExchangeOutcome TMainPanelControl::exchange(MonitorJob job, std::span<std::uint8_t> buffer,
+ExchangeOutcome TMainPanelControl::exchange(TransferJobKind job, std::span<std::uint8_t> buffer,
                                             const QStringList* messages) {
     return exchange_->run(job, buffer, messages);
 }
@@ -76,7 +68,7 @@ void TMainPanelControl::runCycle() {
 bool TMainPanelControl::identify() {
     IdentRecordBytes record{};
     const ExchangeOutcome out =
-        exchange(MonitorJob::IdentityRead, record, &settings_.transferMessages);
+        exchange(TransferJobKind::IdentityRead, record, &settings_.transferMessages);
     if (!out.ok) {
         portUnavailable_ = out.portUnavailable;
         emit identificationFailed(out.message, deviceConnected_.load());
@@ -90,13 +82,9 @@ bool TMainPanelControl::identify() {
     deviceConnected_.store(true);
     setPriority(QThread::NormalPriority);
 
-    if (!IsSupportedDevice(ident.deviceName)) {
-        emit deviceRejected(DeviceNotSupportedText(ident.deviceName));
-        return false;
-    }
-    const QString version = VersionPanelText(ident);
-    if (!IsSupportedVersion(version)) {
-        emit deviceRejected(VersionNotSupportedText(version));
+    const QString rejection = IdentRejection(ident);
+    if (!rejection.isEmpty()) {
+        emit deviceRejected(rejection);
         return false;
     }
     return true;
@@ -105,7 +93,7 @@ bool TMainPanelControl::identify() {
 void TMainPanelControl::sectionStep(int sectionId) {
     if (sectionId == kSectionController) {
         StatusRecordBytes record{};
-        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
         if (out.ok) {
             emit controllerStatus(DecodeStatusRecord(record));
         } else {
@@ -116,7 +104,7 @@ void TMainPanelControl::sectionStep(int sectionId) {
         // The user is typing a time for the controller: leave the field alone.
         if (settings_.shared->controllerTimeEditing()) return;
         StatusRecordBytes record{};
-        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
         if (out.ok) {
             emit controllerClock(DecodeStatusRecord(record));
         } else {
@@ -124,7 +112,7 @@ void TMainPanelControl::sectionStep(int sectionId) {
         }
     } else if (sectionId == kSectionPower) {
         StatusRecordBytes record{};
-        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
         if (out.ok) {
             emit powerStatus(DecodeStatusRecord(record));
         } else {
@@ -132,16 +120,14 @@ void TMainPanelControl::sectionStep(int sectionId) {
         }
     } else if (sectionId == kSectionArmIn) {
         emit armInCycleStarted();
-        std::array<std::uint8_t, kPasswordChars + 1> password{};
-        const auto stored = settings_.shared->adminPassword();
-        std::copy(stored.begin(), stored.end(), password.begin());
-        const ExchangeOutcome sent = exchange(MonitorJob::PasswordSend, password);
+        PasswordPayload password = settings_.shared->adminPassword();
+        const ExchangeOutcome sent = exchange(TransferJobKind::PasswordSend, password);
         if (!sent.ok) {
             emit keyPasswordRefused(kKeyPasswordRefusedText);
             return;
         }
         KeyCodeRecordBytes record{};
-        const ExchangeOutcome out = exchange(MonitorJob::KeyCodeRead, record);
+        const ExchangeOutcome out = exchange(TransferJobKind::KeyCodeRead, record);
         if (out.ok) {
             emit keyRead(DecodeKeyCodeRecord(record));
         } else {
@@ -149,7 +135,7 @@ void TMainPanelControl::sectionStep(int sectionId) {
         }
     } else if (sectionId >= kSectionFirstInput && sectionId <= kSectionLastInput) {
         StatusRecordBytes record{};
-        const ExchangeOutcome out = exchange(MonitorJob::StatusRead, record);
+        const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
         const int input = sectionId - kSectionFirstInput + 1;
         int value = 0;
         if (out.ok) {

@@ -51,8 +51,6 @@ public:
     bool deviceConnected() const { return deviceConnected_.load(); }
 
     // Texts the monitor shows itself.
-    static QString DeviceNotSupportedText(const QString& deviceName);
-    static QString VersionNotSupportedText(const QString& versionText);
     static QString PortNotFoundText(const QString& portName);
     static const QString kKeyPasswordRefusedText;
 
@@ -91,7 +89,7 @@ private:
     bool identify();
     void sectionStep(int sectionId);
     void pauseAfterUnopenablePort();
-    ExchangeOutcome exchange(MonitorJob job, std::span<std::uint8_t> buffer,
+    ExchangeOutcome exchange(TransferJobKind job, std::span<std::uint8_t> buffer,
                              const QStringList* messages = nullptr);
 
     MonitorSettings settings_;

@@ -6,7 +6,7 @@
 
 namespace krx {
 
-ExchangeOutcome TransferJobExchange::run(MonitorJob job, std::span<std::uint8_t> buffer,
+ExchangeOutcome TransferJobExchange::run(TransferJobKind job, std::span<std::uint8_t> buffer,
                                          const QStringList* messages) {
     // The monitor's status sink: nobody watches it live, the text is copied
     // into the status bar after the job.

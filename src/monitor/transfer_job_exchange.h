@@ -13,7 +13,7 @@ class TransferJobExchange : public MonitorExchange {
 public:
     explicit TransferJobExchange(const QString& portName) : portName_(portName) {}
 
-    ExchangeOutcome run(MonitorJob job, std::span<std::uint8_t> buffer,
+    ExchangeOutcome run(TransferJobKind job, std::span<std::uint8_t> buffer,
                         const QStringList* messages) override;
 
 private:

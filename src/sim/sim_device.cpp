@@ -4,6 +4,7 @@
 
 #include "config/cp1251.h"
 #include "device/frame.h"
+#include "config/output_name_items.h"
 
 namespace krx::sim {
 namespace {
@@ -13,7 +14,6 @@ constexpr std::size_t kPasswordPayload = 9;
 constexpr std::size_t kPasswordChars = 8;
 constexpr std::size_t kClockPayload = 6;
 constexpr std::size_t kControlPayload = 3;
-constexpr int kOutputCount = 7;
 
 // Control command actions.
 constexpr std::uint8_t kActionArm = 0;

@@ -56,11 +56,6 @@ ShownStatus Black(int i) { return {kTexts.at(i), StatusColour::Black}; }
 ShownStatus Blue(int i) { return {kTexts.at(i), StatusColour::Blue}; }
 ShownStatus Red(int i) { return {kTexts.at(i), StatusColour::Red}; }
 
-bool IsAreaKind(TransferJobKind kind) {
-    return kind == TransferJobKind::AreaRead || kind == TransferJobKind::AreaWriteVerify ||
-           kind == TransferJobKind::AreaCompare;
-}
-
 }  // namespace
 
 Q_DECLARE_METATYPE(TransferJobKind)
@@ -125,7 +120,7 @@ void TReadDataTest::cleanup() {
 
 std::unique_ptr<TReadData> TReadDataTest::makeJob(TransferJobKind kind, std::uint8_t area,
                                                   Bytes& buffer, const QString& port) {
-    if (IsAreaKind(kind)) {
+    if (IsAreaJob(kind)) {
         return std::make_unique<TReadData>(kind, area, buffer, 0u, port, sink_.get());
     }
     return std::make_unique<TReadData>(kind, buffer, port, sink_.get());
@@ -245,7 +240,7 @@ void TReadDataTest::jobKind_reportsItsTextsAndResult() {
     QCOMPARE(controller_->modeEntries(), 1);
     QCOMPARE(watch_->opens.load(), 1);
     QCOMPARE(watch_->closes.load(), 1);
-    if (IsAreaKind(kind)) {
+    if (IsAreaJob(kind)) {
         QCOMPARE(recorder_->maxima.front(), int(buffer.size()));
         QCOMPARE(recorder_->positions.front(), 0);
     } else {

@@ -18,7 +18,7 @@ using namespace krx;
 namespace {
 
 struct Call {
-    MonitorJob job;
+    TransferJobKind job;
     bool windowMessages = false;
     QByteArray payload;  // what the buffer held when the job started
 };
@@ -27,10 +27,10 @@ struct Call {
 struct Script {
     QMutex mutex;
     QList<Call> calls;
-    std::function<ExchangeOutcome(MonitorJob, std::span<std::uint8_t>)> answer;
+    std::function<ExchangeOutcome(TransferJobKind, std::span<std::uint8_t>)> answer;
     int delayMs = 0;
 
-    int count(MonitorJob job) {
+    int count(TransferJobKind job) {
         QMutexLocker lock(&mutex);
         int n = 0;
         for (const Call& c : calls) n += c.job == job;
@@ -45,7 +45,7 @@ struct Script {
 class ScriptedExchange : public MonitorExchange {
 public:
     explicit ScriptedExchange(std::shared_ptr<Script> s) : script_(std::move(s)) {}
-    ExchangeOutcome run(MonitorJob job, std::span<std::uint8_t> buffer,
+    ExchangeOutcome run(TransferJobKind job, std::span<std::uint8_t> buffer,
                         const QStringList* messages) override {
         {
             QMutexLocker lock(&script_->mutex);
@@ -67,24 +67,24 @@ void Put(std::span<std::uint8_t> buffer, std::size_t at, const QByteArray& bytes
 
 // A controller that answers everything: identification of `name`, software
 // `software`, and a status record with inputs 100, 200, 300, 400.
-std::function<ExchangeOutcome(MonitorJob, std::span<std::uint8_t>)> Controller(
+std::function<ExchangeOutcome(TransferJobKind, std::span<std::uint8_t>)> Controller(
     QByteArray name = "KRX310", std::uint16_t software = 0x0101, std::uint8_t flags = 0x20) {
-    return [=](MonitorJob job, std::span<std::uint8_t> b) -> ExchangeOutcome {
+    return [=](TransferJobKind job, std::span<std::uint8_t> b) -> ExchangeOutcome {
         switch (job) {
-            case MonitorJob::IdentityRead:
+            case TransferJobKind::IdentityRead:
                 Put(b, 0, name);
                 Put(b, 9, "LT");
                 b[20] = software & 0xFF;
                 b[21] = software >> 8;
                 return {true, "Версия устройства считана"};
-            case MonitorJob::StatusRead:
+            case TransferJobKind::StatusRead:
                 Put(b, 6, QByteArray::fromHex("6400c8002c019001"));
                 b[25] = flags;
                 b[26] = 2;
                 return {true, "Данные считаны"};
-            case MonitorJob::PasswordSend:
+            case TransferJobKind::PasswordSend:
                 return {true, "Данные переданы"};
-            case MonitorJob::KeyCodeRead:
+            case TransferJobKind::KeyCodeRead:
                 Put(b, 0, QByteArray::fromHex("0123456789abcdef03"));
                 return {true, "Данные считаны"};
         }
@@ -189,7 +189,7 @@ void TestMainPanelControl::startIn(int section) {
 
 void TestMainPanelControl::waitForCycles(int cycles) {
     // A cycle has ended once the next identification has started.
-    QTRY_VERIFY_WITH_TIMEOUT(script_->count(MonitorJob::IdentityRead) > cycles, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(script_->count(TransferJobKind::IdentityRead) > cycles, 10000);
     host_->stop();
 }
 
@@ -221,9 +221,9 @@ void TestMainPanelControl::identificationJob_getsTheWindowsTexts() {
     waitForCycles(1);
     const QList<Call> calls = script_->snapshot();
     QVERIFY(calls.size() >= 2);
-    QCOMPARE(calls[0].job, MonitorJob::IdentityRead);
+    QCOMPARE(calls[0].job, TransferJobKind::IdentityRead);
     QVERIFY(calls[0].windowMessages);
-    QCOMPARE(calls[1].job, MonitorJob::StatusRead);
+    QCOMPARE(calls[1].job, TransferJobKind::StatusRead);
     QVERIFY(!calls[1].windowMessages);
 }
 
@@ -234,7 +234,7 @@ void TestMainPanelControl::otherDevice_isRejectedAndNothingElseRead() {
     QCOMPARE(eventsOfFirstCycle(),
              (QStringList{"identified KRX740 Версия устройства считана COM7",
                           "rejected Устройство KRX740 не поддерживается"}));
-    QCOMPARE(script_->count(MonitorJob::StatusRead), 0);
+    QCOMPARE(script_->count(TransferJobKind::StatusRead), 0);
 }
 
 void TestMainPanelControl::otherVersion_isRejectedWithPanelText() {
@@ -242,15 +242,15 @@ void TestMainPanelControl::otherVersion_isRejectedWithPanelText() {
     startIn(14);
     waitForCycles(2);
     QCOMPARE(eventsOfFirstCycle().last(), QStringLiteral("rejected Версия LT.01.02 не поддерживается"));
-    QCOMPARE(script_->count(MonitorJob::StatusRead), 0);
+    QCOMPARE(script_->count(TransferJobKind::StatusRead), 0);
 }
 
 void TestMainPanelControl::identificationFailure_resetsGpsOnlyOnFirstLoss() {
     // Cycle 1 answers, cycles 2 and 3 find nobody, cycle 4 answers again.
     auto controller = Controller();
     auto n = std::make_shared<std::atomic<int>>(0);
-    script_->answer = [controller, n](MonitorJob job, std::span<std::uint8_t> b) {
-        if (job == MonitorJob::IdentityRead) {
+    script_->answer = [controller, n](TransferJobKind job, std::span<std::uint8_t> b) {
+        if (job == TransferJobKind::IdentityRead) {
             const int cycle = ++*n;
             if (cycle == 2 || cycle == 3) return ExchangeOutcome{false, "Нет ответа от устройства"};
         }
@@ -274,7 +274,7 @@ void TestMainPanelControl::sectionsWithoutLiveRecord_onlyIdentify() {
     QFETCH(int, section);
     startIn(section);
     waitForCycles(3);
-    for (const Call& c : script_->snapshot()) QCOMPARE(c.job, MonitorJob::IdentityRead);
+    for (const Call& c : script_->snapshot()) QCOMPARE(c.job, TransferJobKind::IdentityRead);
     QCOMPARE(eventsOfFirstCycle().size(), 1);
 }
 
@@ -289,13 +289,13 @@ void TestMainPanelControl::clockSection_pcTimeAlwaysControllerTimeUnlessEditing(
     host_->start();
     waitForCycles(2);
     QCOMPARE(eventsOfFirstCycle().mid(1), (QStringList{"pc time"}));
-    QCOMPARE(script_->count(MonitorJob::StatusRead), 0);
+    QCOMPARE(script_->count(TransferJobKind::StatusRead), 0);
 }
 
 void TestMainPanelControl::powerSection_failureReportsJobText() {
     auto controller = Controller();
-    script_->answer = [controller](MonitorJob job, std::span<std::uint8_t> b) {
-        if (job == MonitorJob::StatusRead) return ExchangeOutcome{false, "Ошибка передачи данных, код 2"};
+    script_->answer = [controller](TransferJobKind job, std::span<std::uint8_t> b) {
+        if (job == TransferJobKind::StatusRead) return ExchangeOutcome{false, "Ошибка передачи данных, код 2"};
         return controller(job, b);
     };
     startIn(11);
@@ -310,16 +310,16 @@ void TestMainPanelControl::armInSection_presentsPasswordThenReadsKey() {
     waitForCycles(1);
     QCOMPARE(eventsOfFirstCycle().mid(1), (QStringList{"arm-in", "key 0123456789ABCDEF 1"}));
     const QList<Call> calls = script_->snapshot();
-    QCOMPARE(calls[1].job, MonitorJob::PasswordSend);
+    QCOMPARE(calls[1].job, TransferJobKind::PasswordSend);
     QCOMPARE(calls[1].payload, QByteArray("1234\0\0\0\0\0", 9));
-    QCOMPARE(calls[2].job, MonitorJob::KeyCodeRead);
+    QCOMPARE(calls[2].job, TransferJobKind::KeyCodeRead);
     QCOMPARE(calls[2].payload.size(), 12);
 }
 
 void TestMainPanelControl::armInSection_refusedPasswordSkipsKeyRead() {
     auto controller = Controller();
-    script_->answer = [controller](MonitorJob job, std::span<std::uint8_t> b) {
-        if (job == MonitorJob::PasswordSend) return ExchangeOutcome{false, "refused"};
+    script_->answer = [controller](TransferJobKind job, std::span<std::uint8_t> b) {
+        if (job == TransferJobKind::PasswordSend) return ExchangeOutcome{false, "refused"};
         return controller(job, b);
     };
     startIn(12);
@@ -328,7 +328,7 @@ void TestMainPanelControl::armInSection_refusedPasswordSkipsKeyRead() {
              (QStringList{"arm-in",
                           "refused Взаимодействие запрещено без указания пароля, программа не "
                           "сможет получить код ключа"}));
-    QCOMPARE(script_->count(MonitorJob::KeyCodeRead), 0);
+    QCOMPARE(script_->count(TransferJobKind::KeyCodeRead), 0);
 }
 
 void TestMainPanelControl::inputSection_liveValueOnlyWhenRecordCarriesIt_data() {
@@ -349,8 +349,8 @@ void TestMainPanelControl::inputSection_liveValueOnlyWhenRecordCarriesIt() {
     QFETCH(bool, readOk);
     QFETCH(QStringList, events);
     auto controller = Controller("KRX310", 0x0101, static_cast<std::uint8_t>(flags));
-    script_->answer = [controller, readOk](MonitorJob job, std::span<std::uint8_t> b) {
-        if (job == MonitorJob::StatusRead && !readOk) {
+    script_->answer = [controller, readOk](TransferJobKind job, std::span<std::uint8_t> b) {
+        if (job == TransferJobKind::StatusRead && !readOk) {
             return ExchangeOutcome{false, "Нет ответа от устройства"};
         }
         return controller(job, b);
@@ -363,8 +363,8 @@ void TestMainPanelControl::inputSection_liveValueOnlyWhenRecordCarriesIt() {
 void TestMainPanelControl::unexpectedError_showsPortNotFoundAndLoopGoesOn() {
     auto controller = Controller();
     auto n = std::make_shared<std::atomic<int>>(0);
-    script_->answer = [controller, n](MonitorJob job, std::span<std::uint8_t> b) {
-        if (job == MonitorJob::StatusRead && ++*n == 1) throw std::runtime_error("driver");
+    script_->answer = [controller, n](TransferJobKind job, std::span<std::uint8_t> b) {
+        if (job == TransferJobKind::StatusRead && ++*n == 1) throw std::runtime_error("driver");
         return controller(job, b);
     };
     startIn(0);
@@ -376,7 +376,7 @@ void TestMainPanelControl::unexpectedError_showsPortNotFoundAndLoopGoesOn() {
 }
 
 void TestMainPanelControl::unopenablePort_pausesBetweenCycles() {
-    script_->answer = [](MonitorJob, std::span<std::uint8_t>) {
+    script_->answer = [](TransferJobKind, std::span<std::uint8_t>) {
         return ExchangeOutcome{false, "Невозможно открыть COM7", true};
     };
     QElapsedTimer timer;
@@ -385,7 +385,7 @@ void TestMainPanelControl::unopenablePort_pausesBetweenCycles() {
     QTest::qWait(1000);
     host_->stop();
     // About one cycle per half second instead of a spinning loop.
-    const int cycles = script_->count(MonitorJob::IdentityRead);
+    const int cycles = script_->count(TransferJobKind::IdentityRead);
     QVERIFY2(cycles >= 1 && cycles <= 4, qPrintable(QString::number(cycles)));
     // The pause never delays a stop by more than a moment.
     QVERIFY(timer.elapsed() < 1400);
@@ -395,7 +395,7 @@ void TestMainPanelControl::unopenablePort_pausesBetweenCycles() {
 void TestMainPanelControl::stopDuringCycle_waitsForItWhileWindowRuns() {
     script_->delayMs = 150;  // every exchange is slow
     startIn(0);
-    QTRY_VERIFY(script_->count(MonitorJob::IdentityRead) == 1);
+    QTRY_VERIFY(script_->count(TransferJobKind::IdentityRead) == 1);
     int ticks = 0;
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
@@ -406,7 +406,7 @@ void TestMainPanelControl::stopDuringCycle_waitsForItWhileWindowRuns() {
     ticker.stop();
     QVERIFY(!host_->isRunning());
     // The cycle under way (identification, then status) was finished...
-    QCOMPARE(script_->count(MonitorJob::StatusRead), 1);
+    QCOMPARE(script_->count(TransferJobKind::StatusRead), 1);
     QCOMPARE(eventsOfFirstCycle().size(), 2);
     // ...its updates all arrived before stop() returned, and the window's
     // timers kept running while it waited.
@@ -433,7 +433,7 @@ void TestMainPanelControl::startStop_manyTimes_leavesNoThread() {
     // Finished threads leave the process a moment after wait() returns.
     QTRY_VERIFY_WITH_TIMEOUT(ThreadCount() <= baseline, 5000);
     // Every monitor ran at least one cycle.
-    QVERIFY(script_->count(MonitorJob::IdentityRead) >= 301);
+    QVERIFY(script_->count(TransferJobKind::IdentityRead) >= 301);
 }
 
 QTEST_GUILESS_MAIN(TestMainPanelControl)

@@ -55,7 +55,7 @@ private slots:
 };
 
 void TestRecordDecoders::identRecord_decodesEveryField() {
-    const auto r = Record<kIdentRecordSize>(kKrx310Ident);
+    const auto r = Record<ident::kSize>(kKrx310Ident);
     const IdentValues v = DecodeIdentRecord(r);
     QCOMPARE(v.deviceName, QStringLiteral("KRX310"));
     QCOMPARE(v.modification, QStringLiteral("LT"));

@@ -69,9 +69,7 @@ void PtyEndToEndTest::cleanup() {
 }
 
 int PtyEndToEndTest::runJob(TransferJobKind kind, std::uint8_t area, Bytes& buffer) {
-    const bool areaJob = kind == TransferJobKind::AreaRead ||
-                         kind == TransferJobKind::AreaWriteVerify ||
-                         kind == TransferJobKind::AreaCompare;
+    const bool areaJob = IsAreaJob(kind);
     auto job = areaJob ? std::make_unique<TReadData>(kind, area, buffer, 0u, server_->portName(),
                                                      sink_.get())
                        : std::make_unique<TReadData>(kind, buffer, server_->portName(), sink_.get());

@@ -8,12 +8,12 @@
 
 #include "app/widgets/widget_colours.h"
 #include "monitor/status_display_rules.h"
+#include "config/output_name_items.h"
 
 namespace krx {
 namespace {
 
 constexpr int kIndicatorCount = 16;
-constexpr int kOutputCount = 7;
 
 // Progress bars clamp what they are given, as the panel's bars always did.
 void SetBar(QProgressBar* bar, int value) {

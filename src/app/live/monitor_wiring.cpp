@@ -56,10 +56,7 @@ void MonitorWiring::start() {
 
 void MonitorWiring::syncFromWindow() {
     host_->shared().setSectionId(window_.currentSectionId());
-    const auto& bytes = window_.image().bytes();
-    std::array<std::uint8_t, kPasswordChars> password{};
-    std::copy_n(bytes.begin() + general_layout::kSysPassword, kPasswordChars, password.begin());
-    host_->shared().setAdminPassword(password);
+    host_->shared().setAdminPassword(AdminPasswordPayload(window_.image()));
 }
 
 bool MonitorWiring::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 
 #include "app/widgets/widget_colours.h"
 #include "ui_controller_panel.h"
+#include "config/output_name_items.h"
 
 namespace krx {
 namespace {
@@ -17,7 +18,6 @@ namespace {
 constexpr int kModelInputs = 4;
 constexpr int kModelOutputs = 4;
 constexpr int kLedCount = 16;
-constexpr int kOutputCount = 7;
 // Imitation buttons by input number 1..16.
 constexpr int kImitationButton[kLedCount] = {25, 27, 28, 29, 30, 31, 32, 26,
                                              33, 35, 36, 37, 38, 39, 40, 34};

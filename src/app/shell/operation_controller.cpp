@@ -144,11 +144,11 @@ void OperationController::unlockDeviceActions() {
 }
 
 void OperationController::showIdentification(std::span<const std::uint8_t> record) {
-    if (record.size() != kIdentRecordSize) {
+    if (record.size() != ident::kSize) {
         showPlaceholderIdentification();
         return;
     }
-    display_.showIdentification(DecodeIdentRecord(record.first<kIdentRecordSize>()));
+    display_.showIdentification(DecodeIdentRecord(record.first<ident::kSize>()));
     window_.repaint();
 }
 
