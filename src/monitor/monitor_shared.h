@@ -11,13 +11,14 @@
 #include <cstdint>
 
 #include "config/general_section.h"
+#include "config/section_id.h"
 
 namespace krx {
 
 class MonitorShared {
 public:
-    void setSectionId(int id) { sectionId_.store(id); }
-    int sectionId() const { return sectionId_.load(); }
+    void setSectionId(SectionId section) { sectionId_.store(section.index()); }
+    SectionId sectionId() const { return SectionId::FromIndex(sectionId_.load()); }
 
     void setControllerTimeEditing(bool editing) { controllerTimeEditing_.store(editing); }
     bool controllerTimeEditing() const { return controllerTimeEditing_.load(); }

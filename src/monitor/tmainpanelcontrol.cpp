@@ -60,9 +60,9 @@ ExchangeOutcome TMainPanelControl::exchange(TransferJobKind job, std::span<std::
 
 void TMainPanelControl::runCycle() {
     portUnavailable_ = false;
-    const int sectionId = settings_.shared->sectionId();
+    const SectionId section = settings_.shared->sectionId();
     if (!identify()) return;
-    sectionStep(sectionId);
+    sectionStep(section);
 }
 
 bool TMainPanelControl::identify() {
@@ -90,8 +90,9 @@ bool TMainPanelControl::identify() {
     return true;
 }
 
-void TMainPanelControl::sectionStep(int sectionId) {
-    if (sectionId == kSectionController) {
+void TMainPanelControl::sectionStep(SectionId section) {
+    const SectionKind kind = section.kind();
+    if (kind == SectionKind::Controller) {
         StatusRecordBytes record{};
         const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
         if (out.ok) {
@@ -99,7 +100,7 @@ void TMainPanelControl::sectionStep(int sectionId) {
         } else {
             emit controllerStatusFailed(out.message);
         }
-    } else if (sectionId == kSectionClock) {
+    } else if (kind == SectionKind::Clock) {
         emit pcClockTick(QDateTime::currentDateTime());
         // The user is typing a time for the controller: leave the field alone.
         if (settings_.shared->controllerTimeEditing()) return;
@@ -110,7 +111,7 @@ void TMainPanelControl::sectionStep(int sectionId) {
         } else {
             emit exchangeFailed(out.message);
         }
-    } else if (sectionId == kSectionPower) {
+    } else if (kind == SectionKind::Power) {
         StatusRecordBytes record{};
         const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
         if (out.ok) {
@@ -118,7 +119,7 @@ void TMainPanelControl::sectionStep(int sectionId) {
         } else {
             emit powerStatusFailed(out.message);
         }
-    } else if (sectionId == kSectionArmIn) {
+    } else if (kind == SectionKind::ArmIn) {
         emit armInCycleStarted();
         PasswordPayload password = settings_.shared->adminPassword();
         const ExchangeOutcome sent = exchange(TransferJobKind::PasswordSend, password);
@@ -133,10 +134,10 @@ void TMainPanelControl::sectionStep(int sectionId) {
         } else {
             emit exchangeFailed(out.message);
         }
-    } else if (sectionId >= kSectionFirstInput && sectionId <= kSectionLastInput) {
+    } else if (kind == SectionKind::Input) {
         StatusRecordBytes record{};
         const ExchangeOutcome out = exchange(TransferJobKind::StatusRead, record);
-        const int input = sectionId - kSectionFirstInput + 1;
+        const int input = section.record();
         int value = 0;
         if (out.ok) {
             const StatusValues status = DecodeStatusRecord(record);

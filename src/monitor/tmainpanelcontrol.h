@@ -26,12 +26,6 @@ struct InputLevel {
     bool operator==(const InputLevel&) const = default;
 };
 
-inline constexpr int kSectionController = 0;
-inline constexpr int kSectionClock = 10;
-inline constexpr int kSectionPower = 11;
-inline constexpr int kSectionArmIn = 12;
-inline constexpr int kSectionFirstInput = 14;
-inline constexpr int kSectionLastInput = 17;
 
 struct MonitorSettings {
     QString portName;
@@ -87,7 +81,7 @@ protected:
 private:
     void runCycle();
     bool identify();
-    void sectionStep(int sectionId);
+    void sectionStep(SectionId section);
     void pauseAfterUnopenablePort();
     ExchangeOutcome exchange(TransferJobKind job, std::span<std::uint8_t> buffer,
                              const QStringList* messages = nullptr);

@@ -11,7 +11,7 @@
 
 #include "config/default_image.h"
 #include "config/input_section.h"
-#include "config/section_dispatch.h"
+#include "config/section_id.h"
 #include "config/up_down_position.h"
 
 using namespace krx;
@@ -501,11 +501,11 @@ void TestInputSection::storeSections14To17_leaveInputs5To16Alone() {
         SetFloat(before, r + 68, 7.0f);
     }
     ConfigImage image = before;
-    EditorValues values;
-    for (SectionId id = 14; id <= 17; ++id) {
-        LoadSection(id, values, image);
-        values.inputs[std::size_t(id - 14)] = Sample();
-        StoreSection(id, values, image);
+    for (int input = 1; input <= 4; ++input) {
+        const SectionId id = SectionId::Input(input);
+        InputSettings values;
+        LoadInput(id.record(), values, image, ',');
+        StoreInput(id.record(), Sample(), image);
     }
     for (int input = 1; input <= 4; ++input) {
         // Each section wrote its own record: name "КОМНАТА" at its start.

@@ -183,7 +183,7 @@ void TestMainPanelControl::cleanup() {
 }
 
 void TestMainPanelControl::startIn(int section) {
-    host_->shared().setSectionId(section);
+    host_->shared().setSectionId(SectionId::FromIndex(section));
     host_->start();
 }
 
@@ -420,7 +420,7 @@ void TestMainPanelControl::stopDuringCycle_waitsForItWhileWindowRuns() {
 static int ThreadCount() { return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); }
 
 void TestMainPanelControl::startStop_manyTimes_leavesNoThread() {
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     host_->start();
     host_->stop();
     const int baseline = ThreadCount();

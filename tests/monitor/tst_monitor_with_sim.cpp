@@ -113,7 +113,7 @@ void TestMonitorWithSim::controllerSection_identityThenStatusInCycleOrder() {
         d.live().signalLevel = 17;
         d.live().outputs = 0x05;
     });
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     runUntil([this] { return statuses_.size() >= 2; });
     QCOMPARE(events_.at(0), QStringLiteral("identified Версия устройства считана SIM1"));
     QCOMPARE(events_.at(1), QStringLiteral("status"));
@@ -133,7 +133,7 @@ void TestMonitorWithSim::controllerSection_identityThenStatusInCycleOrder() {
 
 void TestMonitorWithSim::otherDevice_rejectedWithoutSectionRecords() {
     controller_->withDevice([](sim::SimDevice& d) { d.identity().deviceName = "KRX740"; });
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     runUntil([this] { return events_.size() >= 4; });
     QCOMPARE(events_.at(1), QStringLiteral("rejected Устройство KRX740 не поддерживается"));
     QCOMPARE(idents_.first().deviceName, QStringLiteral("KRX740"));
@@ -142,7 +142,7 @@ void TestMonitorWithSim::otherDevice_rejectedWithoutSectionRecords() {
 
 void TestMonitorWithSim::otherVersion_rejectedWithPanelText() {
     controller_->withDevice([](sim::SimDevice& d) { d.identity().softwareVersion = 0x0102; });
-    host_->shared().setSectionId(14);
+    host_->shared().setSectionId(SectionId::FromIndex(14));
     runUntil([this] { return events_.size() >= 2; });
     QCOMPARE(events_.at(1), QStringLiteral("rejected Версия LT.01.02 не поддерживается"));
     for (std::uint8_t c : commandsSent()) QCOMPARE(c, std::uint8_t(5));
@@ -155,7 +155,7 @@ void TestMonitorWithSim::armInSection_touchedKeyIsDelivered() {
         d.touchKey({0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF});
     });
     host_->shared().setAdminPassword({'1', '2', '3', '4', 0, 0, 0, 0});
-    host_->shared().setSectionId(12);
+    host_->shared().setSectionId(SectionId::FromIndex(12));
     runUntil([this] {
         for (const KeyCodeValues& k : keys_) {
             if (k.present) return true;
@@ -174,7 +174,7 @@ void TestMonitorWithSim::armInSection_touchedKeyIsDelivered() {
 void TestMonitorWithSim::armInSection_wrongPasswordSkipsKeyRead() {
     controller_->withDevice([](sim::SimDevice& d) { d.setPassword("1234"); });
     host_->shared().setAdminPassword({'9', '9', 0, 0, 0, 0, 0, 0});
-    host_->shared().setSectionId(12);
+    host_->shared().setSectionId(SectionId::FromIndex(12));
     runUntil([this] { return events_.count("password refused") >= 2; });
     QVERIFY(keys_.isEmpty());
     QVERIFY(!commandsSent().contains(14));
@@ -185,7 +185,7 @@ void TestMonitorWithSim::inputSection_deliversLiveValue() {
         d.live().inputs[2] = 3210;
         d.live().inputFlag5 = true;
     });
-    host_->shared().setSectionId(16);
+    host_->shared().setSectionId(SectionId::FromIndex(16));
     runUntil([this] { return !levels_.isEmpty(); });
     QCOMPARE(levels_.first(), (InputLevel{3, 3210}));
 }
@@ -194,7 +194,7 @@ void TestMonitorWithSim::silentController_showsNoAnswerText() {
     sim::SimFaults faults;
     faults.reply = sim::ReplyFault::Silence;
     controller_->setFaults(faults);
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     runUntil([this] { return events_.size() >= 2; });
     QCOMPARE(events_.first(), QStringLiteral("lost Нет ответа от устройства"));
     QVERIFY(statuses_.isEmpty());
@@ -202,7 +202,7 @@ void TestMonitorWithSim::silentController_showsNoAnswerText() {
 
 void TestMonitorWithSim::unopenablePort_failsWithItsNameAndPauses() {
     host_->setPortName("NOPE9");
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     host_->start();
     QTest::qWait(1200);
     host_->stop();
@@ -216,7 +216,7 @@ void TestMonitorWithSim::stopDuringPacedCycle_returnsWithoutDeadlock() {
     sim::SimFaults faults;
     faults.linePacing = true;
     controller_->setFaults(faults);
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     host_->start();
     QTRY_VERIFY_WITH_TIMEOUT(!controller_->requests().empty(), 5000);
     QElapsedTimer timer;
@@ -230,7 +230,7 @@ void TestMonitorWithSim::stopDuringPacedCycle_returnsWithoutDeadlock() {
 }
 
 void TestMonitorWithSim::startStop_manyTimes_leavesNoThread() {
-    host_->shared().setSectionId(0);
+    host_->shared().setSectionId(SectionId::FromIndex(0));
     host_->start();
     host_->stop();
     const int baseline = ThreadCount();

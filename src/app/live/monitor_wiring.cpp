@@ -29,11 +29,11 @@ MonitorWiring::MonitorWiring(ConfiguratorWindow& window, MonitorHost* host)
     host_->setParent(this);
     new MonitorPresenter(host_, display_, this);
 
-    if (auto* armIn = dynamic_cast<ArmInPanel*>(window.page(kSectionArmIn))) {
+    if (auto* armIn = dynamic_cast<ArmInPanel*>(window.page(sections::kArmIn))) {
         armIn->attachMonitor(host_);
     }
     // One page serves the four inputs; it keeps the live values of the input shown.
-    if (auto* input = dynamic_cast<InputPanel*>(window.page(kSectionFirstInput))) {
+    if (auto* input = dynamic_cast<InputPanel*>(window.page(SectionId::Input(1)))) {
         input->attachMonitor(host_);
     }
     // The key read presents the password of the configuration being edited.

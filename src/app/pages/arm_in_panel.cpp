@@ -77,8 +77,8 @@ QLabel* ArmInPanel::headerLabel() const { return ui_->Label21; }
 KeyGrid* ArmInPanel::keyGrid() const { return ui_->StringGrid1; }
 QString ArmInPanel::description() const { return ui_->LabelTouchActionDiscription->text(); }
 
-void ArmInPanel::adaptToModel(int sectionId) {
-    Q_UNUSED(sectionId);
+void ArmInPanel::adaptToModel(SectionId section) {
+    Q_UNUSED(section);
     KeepFirstItems(ui_->ComboBoxArmInMode, kArmInModesOffered);
     for (int e : {kArm, kDisarm, kCountdown}) KeepFirstItems(profiles_[e], kProfileChoicesOffered);
 
@@ -130,15 +130,15 @@ void ArmInPanel::showSettings(const ArmInSettings& v) {
     showKeyRows(v.keys);
 }
 
-void ArmInPanel::loadSection(int sectionId, const ConfigImage& image) {
-    Q_UNUSED(sectionId);
+void ArmInPanel::loadSection(SectionId section, const ConfigImage& image) {
+    Q_UNUSED(section);
     ArmInSettings v;
     LoadArmIn(v, image);
     showSettings(v);
 }
 
-void ArmInPanel::storeSection(int sectionId, ConfigImage& image) {
-    Q_UNUSED(sectionId);
+void ArmInPanel::storeSection(SectionId section, ConfigImage& image) {
+    Q_UNUSED(section);
     StoreArmIn(settings(), image);
 }
 

@@ -31,9 +31,9 @@ public:
     explicit ArmInPanel(QWidget* parent = nullptr);
     ~ArmInPanel() override;
 
-    void adaptToModel(int sectionId) override;
-    void loadSection(int sectionId, const ConfigImage& image) override;
-    void storeSection(int sectionId, ConfigImage& image) override;
+    void adaptToModel(SectionId section) override;
+    void loadSection(SectionId section, const ConfigImage& image) override;
+    void storeSection(SectionId section, ConfigImage& image) override;
     QLabel* headerLabel() const override;
 
     // Editor values <-> the section's settings.

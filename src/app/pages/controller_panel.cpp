@@ -67,8 +67,8 @@ void ControllerPanel::setOutputNames(const QStringList& names) { outputNames_ = 
 
 void ControllerPanel::setScenarioNames(const QStringList& names) { scenarioNames_ = names; }
 
-void ControllerPanel::adaptToModel(int sectionId) {
-    Q_UNUSED(sectionId);
+void ControllerPanel::adaptToModel(SectionId section) {
+    Q_UNUSED(section);
     // No protection mode on this model.
     ui_->Button22->hide();
     ui_->Button18->setFixedWidth(ui_->Button19->sizeHint().width());

@@ -25,8 +25,9 @@ public:
     explicit ControllerPanel(QWidget* parent = nullptr);
     ~ControllerPanel() override;
 
-    void adaptToModel(int sectionId) override;
+    void adaptToModel(SectionId section) override;
     QLabel* headerLabel() const override;
+    bool keepsSettings() const override { return false; }
 
     // The window's vocabulary (replaceable by the language file): the seven
     // output names and the scenario names "сценарий 1" .. "сценарий 14".

@@ -16,8 +16,14 @@ public:
                       QWidget* parent = nullptr);
 
     QLabel* headerLabel() const override { return header_; }
+    bool keepsSettings() const override { return false; }
+    bool allowsControllerActions() const override { return allowsControllerActions_; }
+    // The system parameters page reads and writes the controller through
+    // buttons of its own.
+    void setAllowsControllerActions(bool allowed) { allowsControllerActions_ = allowed; }
 
 private:
+    bool allowsControllerActions_ = true;
     QLabel* header_ = nullptr;
 };
 

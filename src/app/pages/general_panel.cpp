@@ -70,7 +70,7 @@ GeneralPanel::~GeneralPanel() = default;
 
 QLabel* GeneralPanel::headerLabel() const { return ui_->Label15; }
 
-void GeneralPanel::adaptToModel(int) {
+void GeneralPanel::adaptToModel(SectionId) {
     // The SMS centre, the age limit of SMS commands and the modem protocol
     // are settings of the larger model: hidden, but still loaded and stored.
     ui_->Label73->hide();
@@ -124,13 +124,13 @@ void GeneralPanel::showSettings(const GeneralSettings& s) {
     ui_->EditReqPeriodH->setText(Qt8(s.reqPeriodH));
 }
 
-void GeneralPanel::loadSection(int, const ConfigImage& image) {
+void GeneralPanel::loadSection(SectionId, const ConfigImage& image) {
     GeneralSettings s = settings();
     LoadGeneral(s, image);
     showSettings(s);
 }
 
-void GeneralPanel::storeSection(int, ConfigImage& image) {
+void GeneralPanel::storeSection(SectionId, ConfigImage& image) {
     GeneralSettings s = settings();
     StoreGeneral(s, image);
     showSettings(s);

@@ -23,9 +23,9 @@ public:
     explicit GeneralPanel(QWidget* parent = nullptr);
     ~GeneralPanel() override;
 
-    void adaptToModel(int sectionId) override;
-    void loadSection(int sectionId, const ConfigImage& image) override;
-    void storeSection(int sectionId, ConfigImage& image) override;
+    void adaptToModel(SectionId section) override;
+    void loadSection(SectionId section, const ConfigImage& image) override;
+    void storeSection(SectionId section, ConfigImage& image) override;
     QLabel* headerLabel() const override;
 
     GeneralSettings settings() const;

@@ -16,7 +16,6 @@
 namespace krx {
 namespace {
 
-constexpr int kFirstInputSection = kSectionFirstInput;
 // The names hold 16 characters; the 17th byte of the field ends the text.
 constexpr int kNameLength = int(input_layout::kTextWidth) - 1;
 
@@ -33,8 +32,6 @@ void PrepareNameList(QComboBox* list, const auto& suggestions) {
     list->lineEdit()->setMaxLength(kNameLength);
     list->setEditText(QString());
 }
-
-int InputOfSection(int sectionId) { return sectionId - kFirstInputSection + 1; }
 
 }  // namespace
 
@@ -102,8 +99,8 @@ InputLevelDiagram* InputPanel::levelDiagram() const { return ui_->InputLevelDiag
 
 char InputPanel::decimalSeparator() const { return DecimalSeparator(QLocale::system()); }
 
-void InputPanel::adaptToModel(int sectionId) {
-    Q_UNUSED(sectionId);
+void InputPanel::adaptToModel(SectionId section) {
+    Q_UNUSED(section);
     // The sensor supply and the false-alarm filter are settings of the
     // larger model: hidden here, but loaded and stored all the same.
     ui_->Label80->hide();
@@ -188,15 +185,15 @@ void InputPanel::showSettings(const InputSettings& v) {
     ui_->InputLevelDiagram->refreshLabels();
 }
 
-void InputPanel::loadSection(int sectionId, const ConfigImage& image) {
-    shownInput_ = InputOfSection(sectionId);
+void InputPanel::loadSection(SectionId section, const ConfigImage& image) {
+    shownInput_ = section.record();
     InputSettings v;
     LoadInput(shownInput_, v, image, decimalSeparator());
     showSettings(v);
 }
 
-void InputPanel::storeSection(int sectionId, ConfigImage& image) {
-    const int input = InputOfSection(sectionId);
+void InputPanel::storeSection(SectionId section, ConfigImage& image) {
+    const int input = section.record();
     StoreInput(input, settings(), image);
     // The scale is shown as it was stored (a decimal comma read, equal ends
     // moved apart), so what stays on screen is what the image holds.

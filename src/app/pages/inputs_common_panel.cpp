@@ -18,8 +18,8 @@ InputsCommonPanel::InputsCommonPanel(QWidget* parent)
 
 InputsCommonPanel::~InputsCommonPanel() = default;
 
-void InputsCommonPanel::adaptToModel(int sectionId) {
-    Q_UNUSED(sectionId);
+void InputsCommonPanel::adaptToModel(SectionId section) {
+    Q_UNUSED(section);
     ui_->GroupBox17->hide();
     ui_->GroupBox18->hide();
     ui_->ImageKRX310Ins->show();
@@ -41,15 +41,15 @@ void InputsCommonPanel::showSettings(const InputsCommonSettings& v) {
     ShowListIndex(ui_->ComboBoxNoScaningTimeAftReset, v.noScaningTimeAftReset);
 }
 
-void InputsCommonPanel::loadSection(int sectionId, const ConfigImage& image) {
-    Q_UNUSED(sectionId);
+void InputsCommonPanel::loadSection(SectionId section, const ConfigImage& image) {
+    Q_UNUSED(section);
     InputsCommonSettings v;
     LoadInputsCommon(v, image);
     showSettings(v);
 }
 
-void InputsCommonPanel::storeSection(int sectionId, ConfigImage& image) {
-    Q_UNUSED(sectionId);
+void InputsCommonPanel::storeSection(SectionId section, ConfigImage& image) {
+    Q_UNUSED(section);
     StoreInputsCommon(settings(), image);
 }
 

@@ -21,9 +21,9 @@ public:
     explicit InputsCommonPanel(QWidget* parent = nullptr);
     ~InputsCommonPanel() override;
 
-    void adaptToModel(int sectionId) override;
-    void loadSection(int sectionId, const ConfigImage& image) override;
-    void storeSection(int sectionId, ConfigImage& image) override;
+    void adaptToModel(SectionId section) override;
+    void loadSection(SectionId section, const ConfigImage& image) override;
+    void storeSection(SectionId section, ConfigImage& image) override;
 
     InputsCommonSettings settings() const;
     void showSettings(const InputsCommonSettings& v);

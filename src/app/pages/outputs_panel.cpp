@@ -13,8 +13,8 @@ OutputsPanel::OutputsPanel(QWidget* parent)
 
 OutputsPanel::~OutputsPanel() = default;
 
-void OutputsPanel::adaptToModel(int sectionId) {
-    Q_UNUSED(sectionId);
+void OutputsPanel::adaptToModel(SectionId section) {
+    Q_UNUSED(section);
     ui_->ImageKRX310Outs->show();
 }
 

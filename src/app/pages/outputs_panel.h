@@ -18,8 +18,9 @@ public:
     explicit OutputsPanel(QWidget* parent = nullptr);
     ~OutputsPanel() override;
 
-    void adaptToModel(int sectionId) override;
+    void adaptToModel(SectionId section) override;
     QLabel* headerLabel() const override;
+    bool keepsSettings() const override { return false; }
 
 private:
     std::unique_ptr<Ui::OutputsPanel> ui_;

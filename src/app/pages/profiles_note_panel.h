@@ -19,6 +19,7 @@ public:
     ~ProfilesNotePanel() override;
 
     QLabel* headerLabel() const override;
+    bool keepsSettings() const override { return false; }
 
 private:
     std::unique_ptr<Ui::ProfilesNotePanel> ui_;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "config/config_image.h"
+#include "config/section_id.h"
 
 class QLabel;
 
@@ -18,17 +19,24 @@ public:
 
     // Hides or trims the controls that only the larger model uses; called
     // every time the panel is brought to the front for `sectionId`.
-    virtual void adaptToModel(int sectionId) { Q_UNUSED(sectionId); }
-    // Image -> widgets for `sectionId`.
-    virtual void loadSection(int sectionId, const ConfigImage& image) {
-        Q_UNUSED(sectionId);
+    virtual void adaptToModel(SectionId section) { Q_UNUSED(section); }
+    // Image -> widgets for `section`.
+    virtual void loadSection(SectionId section, const ConfigImage& image) {
+        Q_UNUSED(section);
         Q_UNUSED(image);
     }
-    // Widgets -> image for `sectionId`; also shows the normalised values.
-    virtual void storeSection(int sectionId, ConfigImage& image) {
-        Q_UNUSED(sectionId);
+    // Widgets -> image for `section`; also shows the normalised values.
+    virtual void storeSection(SectionId section, ConfigImage& image) {
+        Q_UNUSED(section);
         Q_UNUSED(image);
     }
+    // False for a page that shows no settings of the image (the controller,
+    // the outputs picture, the note on profiles): the section switch then
+    // neither stores nor loads it.
+    virtual bool keepsSettings() const { return true; }
+    // False for a page that talks to the controller through buttons of its
+    // own: the configuration actions are disabled while it is shown.
+    virtual bool allowsControllerActions() const { return true; }
     // The label that shows the selected tree node's text, if the panel has one.
     virtual QLabel* headerLabel() const { return nullptr; }
 };

@@ -72,9 +72,9 @@ void ConfiguratorWindow::buildControls() {
     setCentralWidget(splitter);
 
     switcher_ = std::make_unique<SectionSwitcher>(
-        image_, [this](int id) { return pages_.at(id); }, *stack_);
-    switcher_->setSystemSectionHook([this](bool allowed) {
-        systemSectionShown_ = !allowed;
+        image_, [this](SectionId id) { return pages_.at(id); }, *stack_);
+    switcher_->setControllerActionsHook([this](bool allowed) {
+        controllerActionsBlockedByPage_ = !allowed;
         applyActionStates();
     });
 
@@ -99,9 +99,11 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
 
     setWindowTitle(kCaption);
     LoadSectionTree(*tree_, SectionTreeText());
-    if (QTreeWidgetItem* root = SectionItem(*tree_, kSectionRoot)) root->setText(0, RootNodeText());
+    if (QTreeWidgetItem* root = SectionItem(*tree_, sections::kController)) {
+        root->setText(0, RootNodeText());
+    }
     tree_->expandAll();
-    selectSection(kSectionRoot);
+    selectSection(sections::kController);
 
     fileCommands_ = new FileCommands(image_, *switcher_, *dialogs_, this, programDirectory_, this);
     connect(fileCommands_, &FileCommands::fileNameChanged, this,
@@ -130,18 +132,18 @@ QString ConfiguratorWindow::settingsFilePath() const {
     return ProgramSettingsPath(programDirectory_);
 }
 
-int ConfiguratorWindow::currentSectionId() const { return switcher_->current(); }
+SectionId ConfiguratorWindow::currentSectionId() const { return switcher_->current(); }
 
-void ConfiguratorWindow::selectSection(int sectionId) {
-    if (QTreeWidgetItem* item = SectionItem(*tree_, sectionId)) tree_->setCurrentItem(item);
+void ConfiguratorWindow::selectSection(SectionId section) {
+    if (QTreeWidgetItem* item = SectionItem(*tree_, section)) tree_->setCurrentItem(item);
 }
 
 void ConfiguratorWindow::storeCurrentSection() { switcher_->storeCurrent(); }
 void ConfiguratorWindow::loadCurrentSection() { switcher_->loadCurrent(); }
 
 void ConfiguratorWindow::onTreeNodeChanged(QTreeWidgetItem* current) {
-    const int id = SectionIdOf(*tree_, current);
-    if (id == kNoSection) return;
+    const SectionId id = SectionIdOf(*tree_, current);
+    if (!id.isValid()) return;
     switcher_->switchTo(id, current->text(0));
     emit sectionChanged(id);
 }
@@ -164,10 +166,10 @@ void ConfiguratorWindow::closeWhenIdle() {
 
 void ConfiguratorWindow::applyActionStates() {
     for (QAction* action : actions_.deviceActions()) action->setEnabled(!actionsLocked_);
-    // Unlocking never enables the controller actions while the system
-    // parameters are shown, and leaving that section never enables them
-    // while an operation holds the lock.
-    if (systemSectionShown_) {
+    // Unlocking never enables the controller actions while a page that
+    // talks to the controller itself is shown (the system parameters), and
+    // leaving that page never enables them while an operation holds the lock.
+    if (controllerActionsBlockedByPage_) {
         for (QAction* action : actions_.controllerActions()) action->setEnabled(false);
     }
 }

@@ -53,10 +53,10 @@ public:
     QTreeWidget& sectionTree() { return *tree_; }
     QString programDirectory() const { return programDirectory_; }
 
-    int currentSectionId() const;
-    SectionPanel* page(int sectionId) const { return pages_.at(sectionId); }
+    SectionId currentSectionId() const;
+    SectionPanel* page(SectionId section) const { return pages_.at(section); }
     // Selects the tree node, which runs the section switch.
-    void selectSection(int sectionId);
+    void selectSection(SectionId section);
     void storeCurrentSection();
     void loadCurrentSection();
 
@@ -78,8 +78,8 @@ public:
     void startMonitorLater(int delayMs);
 
 signals:
-    // The section switch has shown `sectionId`.
-    void sectionChanged(int sectionId);
+    // The section switch has shown `section`.
+    void sectionChanged(krx::SectionId section);
     // The link state for status bar panel 1 changed (port name or "NC").
     void linkStateChanged(const QString& text);
     // `Timer2` has fired: the monitor was started and the actions unlocked.
@@ -112,7 +112,7 @@ private:
     FileCommands* fileCommands_ = nullptr;
 
     bool actionsLocked_ = true;
-    bool systemSectionShown_ = false;
+    bool controllerActionsBlockedByPage_ = false;
     bool closePending_ = false;
     std::function<void()> startMonitor_;
     std::function<void()> stopMonitor_;

@@ -45,7 +45,7 @@ OperationController::OperationController(ConfiguratorWindow& window, ControllerD
       window_(window),
       display_(display),
       monitor_(monitor),
-      panel_(dynamic_cast<ControllerPanel*>(window.page(kSectionRoot))),
+      panel_(dynamic_cast<ControllerPanel*>(window.page(sections::kController))),
       countdown_(countdown ? std::move(countdown) : CountdownRunner(RunCountdownDialog)),
       messages_(TransferMessages()),
       actionSink_(new StatusSink(this)),
@@ -113,8 +113,8 @@ void OperationController::setEditingEnabled(bool enabled) {
     // switched or edited until it has ended. The controller page shows the
     // operation's progress and stays as it is, apart from the option box.
     window_.sectionTree().setEnabled(enabled);
-    for (int id = kSectionRoot + 1; id < kSectionCount; ++id) {
-        if (SectionPanel* page = window_.page(id)) page->setEnabled(enabled);
+    for (int index = 1; index < SectionId::kCount; ++index) {
+        if (SectionPanel* page = window_.page(SectionId::FromIndex(index))) page->setEnabled(enabled);
     }
     panel_->clearSaveArea()->setEnabled(enabled);
 }
@@ -125,7 +125,7 @@ void OperationController::stopMonitor() { window_.stopMonitor(); }
 
 void OperationController::startMonitor() { window_.startMonitor(); }
 
-void OperationController::selectRootNode() { window_.selectSection(kSectionRoot); }
+void OperationController::selectRootNode() { window_.selectSection(sections::kController); }
 
 void OperationController::storeSection() { window_.storeCurrentSection(); }
 

@@ -39,7 +39,11 @@ SectionPanel* OutputPage(QWidget* p) { return Placeholder("Panel9", "Label6", p)
 SectionPanel* ScenariosPage(QWidget* p) { return Placeholder("Panel12", "Label79", p); }
 SectionPanel* ProfilesPage(QWidget* p) { return new ProfilesNotePanel(p); }
 SectionPanel* ProfilePage(QWidget* p) { return Placeholder("PanelProfile", "Label221", p); }
-SectionPanel* SystemPage(QWidget* p) { return Placeholder("Panel11", "Label86", p); }
+SectionPanel* SystemPage(QWidget* p) {
+    auto* page = new EmptySectionPanel("Panel11", "Label86", p);
+    page->setAllowsControllerActions(false);
+    return page;
+}
 
 constexpr PageSlot kPages[] = {
     {0, 0, ControllerPage},   {1, 1, GeneralPage},    {2, 9, ConnectionPage},

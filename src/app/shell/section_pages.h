@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/shell/section_tree.h"
+#include "config/section_id.h"
 
 class QStackedWidget;
 
@@ -13,11 +13,10 @@ namespace krx {
 class SectionPanel;
 
 struct SectionPages {
-    std::array<SectionPanel*, kSectionCount> bySection{};  // owned by the stack
+    std::array<SectionPanel*, SectionId::kCount> bySection{};  // owned by the stack
 
-    SectionPanel* at(int sectionId) const {
-        return sectionId >= 0 && sectionId < kSectionCount ? bySection[std::size_t(sectionId)]
-                                                           : nullptr;
+    SectionPanel* at(SectionId section) const {
+        return section.isValid() ? bySection[std::size_t(section.index())] : nullptr;
     }
 };
 

@@ -4,36 +4,27 @@
 #include <QStackedWidget>
 
 #include "app/pages/section_panel.h"
-#include "app/shell/section_tree.h"
 
 namespace krx {
 
 SectionSwitcher::SectionSwitcher(ConfigImage& image, PanelLookup panels, QStackedWidget& stack)
     : image_(image), panels_(std::move(panels)), stack_(stack) {}
 
-bool SectionSwitcher::storesNothing(int sectionId) {
-    return sectionId == kNoSection || sectionId == kSectionRoot || sectionId == kSectionOutputs;
-}
+SectionPanel* SectionSwitcher::currentPanel() const { return panels_(current_); }
 
-bool SectionSwitcher::loadsNothing(int sectionId) {
-    return sectionId == kSectionRoot || sectionId == kSectionOutputs;
-}
-
-SectionPanel* SectionSwitcher::currentPanel() const {
-    return current_ < 0 ? nullptr : panels_(current_);
-}
-
-void SectionSwitcher::switchTo(int sectionId, const QString& nodeText) {
-    if (current_ == kSectionSystemParameters && systemSectionHook_) systemSectionHook_(true);
+void SectionSwitcher::switchTo(SectionId section, const QString& nodeText) {
+    if (SectionPanel* leaving = currentPanel()) {
+        if (!leaving->allowsControllerActions() && actionsHook_) actionsHook_(true);
+    }
     storeCurrent();
 
-    current_ = sectionId;
-    SectionPanel* panel = panels_(sectionId);
+    current_ = section;
+    SectionPanel* panel = panels_(section);
     if (!panel) return;
     if (QLabel* header = panel->headerLabel()) header->setText(nodeText);
-    panel->adaptToModel(sectionId);
-    if (sectionId == kSectionSystemParameters && systemSectionHook_) systemSectionHook_(false);
-    if (!loadsNothing(sectionId)) panel->loadSection(sectionId, image_);
+    panel->adaptToModel(section);
+    if (!panel->allowsControllerActions() && actionsHook_) actionsHook_(false);
+    if (panel->keepsSettings()) panel->loadSection(section, image_);
     bringToFront(panel);
 }
 
@@ -47,13 +38,13 @@ void SectionSwitcher::bringToFront(SectionPanel* panel) {
 }
 
 void SectionSwitcher::storeCurrent() {
-    if (storesNothing(current_)) return;
-    if (SectionPanel* panel = panels_(current_)) panel->storeSection(current_, image_);
+    SectionPanel* panel = currentPanel();
+    if (panel && panel->keepsSettings()) panel->storeSection(current_, image_);
 }
 
 void SectionSwitcher::loadCurrent() {
-    if (current_ < 0 || loadsNothing(current_)) return;
-    if (SectionPanel* panel = panels_(current_)) panel->loadSection(current_, image_);
+    SectionPanel* panel = currentPanel();
+    if (panel && panel->keepsSettings()) panel->loadSection(current_, image_);
 }
 
 }  // namespace krx

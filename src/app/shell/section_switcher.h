@@ -1,15 +1,16 @@
 #pragma once
 // Keeps the visible section's controls and the configuration image
 // consistent. When the selected tree node changes, the section being left is
-// stored, the new panel is adapted to this model, loaded and brought to the
-// front. The root node (0), "Выходы" (18) and "no section yet" (-1) store
-// nothing; 0 and 18 load nothing.
+// stored, the new page is adapted to this model, loaded and brought to the
+// front. What a page stores and whether it allows the controller actions are
+// properties of the page itself.
 
 #include <QString>
 
 #include <functional>
 
 #include "config/config_image.h"
+#include "config/section_id.h"
 
 class QStackedWidget;
 
@@ -19,26 +20,26 @@ class SectionPanel;
 
 class SectionSwitcher {
 public:
-    using PanelLookup = std::function<SectionPanel*(int sectionId)>;
-    // Called with false when the system parameters section is entered and
-    // with true right before it is stored on leaving: that section reads and
-    // writes the controller through its own buttons.
-    using SystemSectionHook = std::function<void(bool controllerActionsAllowed)>;
+    using PanelLookup = std::function<SectionPanel*(SectionId section)>;
+    // Called with false when a page that talks to the controller through its
+    // own buttons is entered, and with true right before it is stored on
+    // leaving.
+    using ControllerActionsHook = std::function<void(bool controllerActionsAllowed)>;
 
     SectionSwitcher(ConfigImage& image, PanelLookup panels, QStackedWidget& stack);
 
-    void setSystemSectionHook(SystemSectionHook hook) { systemSectionHook_ = std::move(hook); }
+    void setControllerActionsHook(ControllerActionsHook hook) { actionsHook_ = std::move(hook); }
 
-    // The section switch for the node `sectionId` whose text is `nodeText`.
-    void switchTo(int sectionId, const QString& nodeText);
+    // The section switch for the node of `section` whose text is `nodeText`.
+    void switchTo(SectionId section, const QString& nodeText);
 
     // Controls -> image for the current section (save, close, device
-    // operations); nothing for -1, 0 and 18.
+    // operations); nothing for no section or a page that keeps no settings.
     void storeCurrent();
     // Image -> controls for the current section (after new, open, read).
     void loadCurrent();
 
-    int current() const { return current_; }
+    SectionId current() const { return current_; }
     SectionPanel* currentPanel() const;
 
 private:
@@ -47,14 +48,12 @@ private:
     // page would otherwise scroll as far as the largest one. Pages taken out
     // stay children of the stack, which owns them.
     void bringToFront(SectionPanel* panel);
-    static bool storesNothing(int sectionId);
-    static bool loadsNothing(int sectionId);
 
     ConfigImage& image_;
     PanelLookup panels_;
     QStackedWidget& stack_;
-    SystemSectionHook systemSectionHook_;
-    int current_ = -1;
+    ControllerActionsHook actionsHook_;
+    SectionId current_;
 };
 
 }  // namespace krx

@@ -68,22 +68,22 @@ void LoadSectionTree(QTreeWidget& tree, const QString& text) {
     }
 }
 
-QTreeWidgetItem* SectionItem(const QTreeWidget& tree, int sectionId) {
-    if (sectionId < 0) return nullptr;
+QTreeWidgetItem* SectionItem(const QTreeWidget& tree, SectionId section) {
+    if (!section.isValid()) return nullptr;
     int index = 0;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it, ++index) {
-        if (index == sectionId) return *it;
+        if (index == section.index()) return *it;
     }
     return nullptr;
 }
 
-int SectionIdOf(const QTreeWidget& tree, const QTreeWidgetItem* item) {
-    if (!item) return kNoSection;
+SectionId SectionIdOf(const QTreeWidget& tree, const QTreeWidgetItem* item) {
+    if (!item) return SectionId();
     int index = 0;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it, ++index) {
-        if (*it == item) return index;
+        if (*it == item) return SectionId::FromIndex(index);
     }
-    return kNoSection;
+    return SectionId();
 }
 
 }  // namespace krx

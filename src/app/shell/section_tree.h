@@ -4,18 +4,13 @@
 
 #include <QString>
 
+#include "config/section_id.h"
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace krx {
 
-inline constexpr int kSectionCount = 30;
-inline constexpr int kNoSection = -1;
-inline constexpr int kSectionRoot = 0;
-inline constexpr int kSectionGeneral = 1;
-inline constexpr int kSectionOutputs = 18;
-inline constexpr int kSectionProfiles = 24;
-inline constexpr int kSectionSystemParameters = 29;
 
 // The built-in tree text: lines separated by CR LF, the level given by the
 // number of leading tabs.
@@ -27,9 +22,9 @@ QString RootNodeText();
 // than one level below its predecessor hangs under the deepest open node.
 void LoadSectionTree(QTreeWidget& tree, const QString& text);
 
-// Node by `SectionId`, nullptr when out of range.
-QTreeWidgetItem* SectionItem(const QTreeWidget& tree, int sectionId);
-// `SectionId` of a node, kNoSection for nullptr or a foreign item.
-int SectionIdOf(const QTreeWidget& tree, const QTreeWidgetItem* item);
+// Node of a section, nullptr for no section.
+QTreeWidgetItem* SectionItem(const QTreeWidget& tree, SectionId section);
+// Section of a node; no section for nullptr or a foreign item.
+SectionId SectionIdOf(const QTreeWidget& tree, const QTreeWidgetItem* item);
 
 }  // namespace krx

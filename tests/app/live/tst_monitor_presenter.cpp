@@ -51,7 +51,7 @@ void TestMonitorPresenter::init() {
     auto* layout = new QVBoxLayout(window_);
     auto* panel = new ControllerPanel(window_);
     layout->addWidget(panel);
-    panel->adaptToModel(0);
+    panel->adaptToModel(SectionId::FromIndex(0));
     // The power and clock pages' controls, by name.
     auto add = [this, layout](QWidget* widget, const char* name) {
         widget->setObjectName(name);

@@ -73,7 +73,7 @@ private:
 void TestArmInPanel::init() {
     panel_ = std::make_unique<ArmInPanel>();
     panel_->resize(1100, 900);
-    panel_->adaptToModel(12);
+    panel_->adaptToModel(SectionId::FromIndex(12));
     panel_->show();
     ApplyDefaults(image_);
 }
@@ -81,7 +81,7 @@ void TestArmInPanel::init() {
 void TestArmInPanel::cleanup() { panel_.reset(); }
 
 void TestArmInPanel::adaptToModel_trimsListsAndHidesLargerModelControls() {
-    panel_->adaptToModel(12);  // adapting twice trims nothing more
+    panel_->adaptToModel(SectionId::FromIndex(12));  // adapting twice trims nothing more
     QCOMPARE(panel_->objectName(), QString("PanelArmIn"));
     auto* mode = Control<QComboBox>(*panel_, "ComboBoxArmInMode");
     QCOMPARE(mode->count(), 3);
@@ -115,7 +115,7 @@ void TestArmInPanel::store_writesEditedBytesAndKeepsHiddenOnes() {
     image_.setU8(3137, 8);  // RAtoProfile "Применить профиль 8", hidden
     image_.setU8(783, 0x01);  // RestrArmMode of input 5 (360 + 4 * 92 + 55)
     const ConfigImage before = image_;
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
 
     Control<UpDownEdit>(*panel_, "UpDownDelayARM")->setValue(240);
     Control<QComboBox>(*panel_, "ComboBoxArmInMode")->setCurrentIndex(2);
@@ -123,7 +123,7 @@ void TestArmInPanel::store_writesEditedBytesAndKeepsHiddenOnes() {
     Control<QComboBox>(*panel_, "ComboBoxDisarmToRele4")->setCurrentIndex(2);
     Control<QComboBox>(*panel_, "ComboBoxCDtoRele2")->setCurrentIndex(16);
     Control<QComboBox>(*panel_, "ComboBoxCDtoProfile")->setCurrentIndex(4);
-    panel_->storeSection(12, image_);
+    panel_->storeSection(SectionId::FromIndex(12), image_);
 
     QCOMPARE(image_.u8(3104), 240);
     QCOMPARE(image_.u8(3105), 2);
@@ -160,21 +160,21 @@ void TestArmInPanel::keyCodes_storeMostSignificantByteFirst() {
     QFETCH(QString, typed);
     QFETCH(QByteArray, stored);
     QFETCH(QString, shownAgain);
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     grid()->setCellText(2, KeyGrid::kCodeColumn, typed);
     grid()->setCellText(2, KeyGrid::kNameColumn, "Иван");
-    panel_->storeSection(12, image_);
+    panel_->storeSection(SectionId::FromIndex(12), image_);
     QCOMPARE(ImageBytes(image_, kKeys + 32, 8), stored);
     // "Иван" in cp1251, the 17-byte field zero-filled; written even without a key.
     QCOMPARE(ImageBytes(image_, kKeys + 40, 17), QByteArray("\xC8\xE2\xE0\xED", 4) + QByteArray(13, 0));
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     QCOMPARE(grid()->cellText(2, KeyGrid::kCodeColumn), shownAgain);
 }
 
 void TestArmInPanel::load_emptyEntryHidesItsName() {
     PutKey(image_, 4, QByteArray(8, '\0'), "ghost");
     PutKey(image_, 5, QByteArray("\x00\x00\x00\x00\x00\x00\x00\x07", 8), "Petr");
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     QCOMPARE(grid()->cellText(4, KeyGrid::kCodeColumn), kBlankCode);
     QCOMPARE(grid()->cellText(4, KeyGrid::kNameColumn), QString());
     QCOMPARE(grid()->cellText(5, KeyGrid::kCodeColumn), QString("0000000000000007"));
@@ -183,7 +183,7 @@ void TestArmInPanel::load_emptyEntryHidesItsName() {
 }
 
 void TestArmInPanel::typedKeyCode_isUpperCasedLettersAndDigitsOnly() {
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     QLineEdit* editor = OpenCellEditor(grid(), 1, KeyGrid::kCodeColumn);
     QVERIFY(editor);
     QCOMPARE(editor->text(), QString());  // the blanks of an empty slot are not edited
@@ -199,7 +199,7 @@ void TestArmInPanel::typedKeyCode_isUpperCasedLettersAndDigitsOnly() {
 }
 
 void TestArmInPanel::typedCells_takeAtMost16Characters() {
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     QLineEdit* editor = OpenCellEditor(grid(), 3, KeyGrid::kNameColumn);
     QVERIFY(editor);
     TypeText(editor, "АБВГДЕЖЗИЙКЛМНОПРСТ");
@@ -213,7 +213,7 @@ void TestArmInPanel::rowDraggedByNumber_movesEntryAndRenumbers() {
     PutKey(image_, 1, QByteArray(8, '\x11'), "A");
     PutKey(image_, 2, QByteArray(8, '\x22'), "B");
     PutKey(image_, 3, QByteArray(8, '\x33'), "C");
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     QWidget* viewport = grid()->viewport();
     const QPoint from = grid()->visualItemRect(grid()->item(0, 0)).center();
     const QPoint to = grid()->visualItemRect(grid()->item(2, 0)).center();
@@ -225,7 +225,7 @@ void TestArmInPanel::rowDraggedByNumber_movesEntryAndRenumbers() {
     QCOMPARE(grid()->cellText(3, KeyGrid::kNameColumn), QString("A"));
     QCOMPARE(grid()->cellText(3, KeyGrid::kCodeColumn), QString("1111111111111111"));
     for (int r = 1; r <= 32; ++r) QCOMPARE(grid()->cellText(r, 0), " " + QString::number(r));
-    panel_->storeSection(12, image_);
+    panel_->storeSection(SectionId::FromIndex(12), image_);
     QCOMPARE(ImageBytes(image_, kKeys, 9), QByteArray(8, '\x22') + "B");
     QCOMPARE(ImageBytes(image_, kKeys + 32, 9), QByteArray(8, '\x33') + "C");
     QCOMPARE(ImageBytes(image_, kKeys + 64, 9), QByteArray(8, '\x11') + "A");
@@ -234,7 +234,7 @@ void TestArmInPanel::rowDraggedByNumber_movesEntryAndRenumbers() {
 void TestArmInPanel::touchedKey_landsInFirstEmptyRow() {
     for (int r = 1; r <= 4; ++r) PutKey(image_, r, QByteArray(8, char(r)), "x");
     PutKey(image_, 6, QByteArray(8, '\x06'), "six");
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     panel_->keyRead({true, "00000000DEADBEEF"});
     QCOMPARE(grid()->cellText(5, KeyGrid::kCodeColumn), QString("00000000DEADBEEF"));
     QCOMPARE(grid()->cellText(5, KeyGrid::kNameColumn), QString("KEY5"));
@@ -242,14 +242,14 @@ void TestArmInPanel::touchedKey_landsInFirstEmptyRow() {
     QCOMPARE(BackgroundColour(Control<QLabel>(*panel_, "Label21")), kColourRed);
     // On the screen only, until the section is stored.
     QCOMPARE(ImageBytes(image_, kKeys + 4 * 32, 8), QByteArray(8, '\0'));
-    panel_->storeSection(12, image_);
+    panel_->storeSection(SectionId::FromIndex(12), image_);
     QCOMPARE(ImageBytes(image_, kKeys + 4 * 32, 12),
              QByteArray("\x00\x00\x00\x00\xDE\xAD\xBE\xEF", 8) + "KEY5");
 }
 
 void TestArmInPanel::touchedKey_alreadyListed_reportsAndChangesNothing() {
     PutKey(image_, 7, QByteArray("\x00\x00\x00\x00\xDE\xAD\xBE\xEF", 8), "Anna");
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     panel_->keyRead({true, "00000000DEADBEEF"});
     QCOMPARE(panel_->description(),
              QString("Ключ с кодом: 00000000DEADBEEF, уже внесен в таблицу"));
@@ -259,7 +259,7 @@ void TestArmInPanel::touchedKey_alreadyListed_reportsAndChangesNothing() {
 
 void TestArmInPanel::touchedKey_tableFull_reportsMemoryUsed() {
     for (int r = 1; r <= 32; ++r) PutKey(image_, r, QByteArray(7, '\0') + char(r), "k");
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     panel_->keyRead({true, "00000000000000FF"});
     QCOMPARE(panel_->description(), QString("Вся память использована"));
     for (int r = 1; r <= 32; ++r) {
@@ -268,7 +268,7 @@ void TestArmInPanel::touchedKey_tableFull_reportsMemoryUsed() {
 }
 
 void TestArmInPanel::keyRecordWithoutKey_restoresHeaderAndKeepsTable() {
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     panel_->keyRead({true, "0000000000000001"});
     QCOMPARE(BackgroundColour(Control<QLabel>(*panel_, "Label21")), kColourRed);
     panel_->keyRead({false, "0000000000000002"});
@@ -279,7 +279,7 @@ void TestArmInPanel::keyRecordWithoutKey_restoresHeaderAndKeepsTable() {
 void TestArmInPanel::monitorKey_reachesGridThroughHost() {
     MonitorHost host(MonitorHost::ExchangeFactory{}, nullptr);
     panel_->attachMonitor(&host);
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     emit host.keyRead(KeyCodeValues{true, "1234567890ABCDEF"});
     QCOMPARE(grid()->cellText(1, KeyGrid::kCodeColumn), QString("1234567890ABCDEF"));
     QCOMPARE(grid()->cellText(1, KeyGrid::kNameColumn), QString("KEY1"));
@@ -290,11 +290,11 @@ void TestArmInPanel::monitorKey_reachesGridThroughHost() {
 }
 
 void TestArmInPanel::enteringSection_clearsDescription() {
-    panel_->loadSection(12, image_);
+    panel_->loadSection(SectionId::FromIndex(12), image_);
     panel_->keyRead({true, "0000000000000001"});
     panel_->keyRead({true, "0000000000000001"});
     QVERIFY(!panel_->description().isEmpty());
-    panel_->adaptToModel(12);
+    panel_->adaptToModel(SectionId::FromIndex(12));
     QCOMPARE(panel_->description(), QString());
 }
 

@@ -92,7 +92,7 @@ void TestControllerPanel::init() {
     display_ = new ControllerDisplay(
         panel_, [this](int p, const QString& t) { statusPanels_[p] = t; }, panel_);
     display_->setLocale(QLocale::c());
-    panel_->adaptToModel(0);
+    panel_->adaptToModel(SectionId::FromIndex(0));
 }
 
 void TestControllerPanel::cleanup() {
@@ -120,7 +120,7 @@ void TestControllerPanel::adaptation_keepsFourInputsAndHidesProtection() {
 
 void TestControllerPanel::adaptation_refillsTestListsAndClearsActionName() {
     w<QLabel>("ActionName")->setText("old");
-    panel_->adaptToModel(0);
+    panel_->adaptToModel(SectionId::FromIndex(0));
     auto* outs = w<QComboBox>("ComboBoxTestOut");
     QCOMPARE(outs->count(), 4);
     QCOMPARE(outs->itemText(0), QStringLiteral("Реле 1"));

@@ -77,7 +77,7 @@ private:
 
 void TestGeneralPanel::init() {
     panel_ = std::make_unique<GeneralPanel>();
-    panel_->adaptToModel(1);
+    panel_->adaptToModel(SectionId::FromIndex(1));
     panel_->show();
     ApplyDefaults(image_);
 }
@@ -102,7 +102,7 @@ void TestGeneralPanel::adaptToModel_offersTwoDialPriorities() {
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->itemText(0), QString("Чередование от 1 до 8 по кольцу, без приоритета."));
     QCOMPARE(list->itemText(1), QString("Приоритет у соединения с меньшим номером."));
-    panel_->adaptToModel(1);  // adapting again keeps two
+    panel_->adaptToModel(SectionId::FromIndex(1));  // adapting again keeps two
     QCOMPARE(list->count(), 2);
 }
 
@@ -135,7 +135,7 @@ void TestGeneralPanel::store_withBoxUnchecked_emptiesPasswordInImageAndEdit() {
     auto* edit = Find<QLineEdit>(*panel_, "MaskEditSysPassword");
     edit->setText("secret1");
     image_.setText(20, 9, "oldpass");
-    panel_->storeSection(1, image_);
+    panel_->storeSection(SectionId::FromIndex(1), image_);
     QCOMPARE(Bytes(image_, 20, 9), QByteArray(9, '\0'));
     QCOMPARE(edit->text(), QString());
 }
@@ -143,7 +143,7 @@ void TestGeneralPanel::store_withBoxUnchecked_emptiesPasswordInImageAndEdit() {
 void TestGeneralPanel::store_withBoxChecked_keepsPassword() {
     Find<QCheckBox>(*panel_, "CheckBoxSysPassword")->click();
     Find<QLineEdit>(*panel_, "MaskEditSysPassword")->setText("abc12");
-    panel_->storeSection(1, image_);
+    panel_->storeSection(SectionId::FromIndex(1), image_);
     QCOMPARE(Bytes(image_, 20, 9), QByteArray("abc12\0\0\0\0", 9));
 }
 
@@ -170,15 +170,15 @@ void TestGeneralPanel::store_showsNormalisedNumbers() {
     auto* periodEdit = Find<QLineEdit>(*panel_, "EditReqPeriodH");
     minEdit->setText(minTyped);
     periodEdit->setText(periodTyped);
-    panel_->storeSection(1, image_);
+    panel_->storeSection(SectionId::FromIndex(1), image_);
     QCOMPARE(Bytes(image_, 2838, 3), bytes2838);
-    panel_->loadSection(1, image_);
+    panel_->loadSection(SectionId::FromIndex(1), image_);
     QCOMPARE(minEdit->text(), minShown);
     QCOMPARE(periodEdit->text(), periodShown);
 }
 
 void TestGeneralPanel::load_showsDefaults() {
-    panel_->loadSection(1, image_);
+    panel_->loadSection(SectionId::FromIndex(1), image_);
     QCOMPARE(Find<QLineEdit>(*panel_, "MaskEditPassword")->text(), QString("lorn"));
     QCOMPARE(Find<QLineEdit>(*panel_, "MaskEditDTMFPass")->text(), QString("4725"));
     QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxCall2CallPauseX10S")->currentText(),
@@ -200,9 +200,9 @@ void TestGeneralPanel::load_hiddenSettingsSurviveAStore() {
     image_.setText(52, 16, "+79161234567");
     image_.setU8(12, 0x89);  // pause 1, ACK, priority 2
     image_.setU8(13, 0xE3);  // age 3, V.32, unused bits 5-7 set
-    panel_->loadSection(1, image_);
+    panel_->loadSection(SectionId::FromIndex(1), image_);
     QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxDialPriority")->currentIndex(), -1);
-    panel_->storeSection(1, image_);
+    panel_->storeSection(SectionId::FromIndex(1), image_);
     QCOMPARE(Bytes(image_, 52, 16), QByteArray("+79161234567\0\0\0\0", 16));
     QCOMPARE(int(image_.u8(12)), 0xC9);  // priority shows no choice: stored as 3
     QCOMPARE(int(image_.u8(13)), 0xE3);
@@ -224,7 +224,7 @@ void TestGeneralPanel::balanceTemplate_fillsOnlyTheTwoTexts() {
     QFETCH(QString, caption);
     QFETCH(QString, command);
     QFETCH(QString, keyWord);
-    panel_->storeSection(1, image_);
+    panel_->storeSection(SectionId::FromIndex(1), image_);
     const ConfigImage before = image_;
     auto* choice = Find<QRadioButton>(*panel_, button.toLatin1().constData());
     QCOMPARE(choice->text(), caption);

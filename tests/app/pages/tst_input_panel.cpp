@@ -97,14 +97,14 @@ private:
 
 void TestInputPanel::init() {
     panel_ = std::make_unique<InputPanel>();
-    panel_->adaptToModel(16);
+    panel_->adaptToModel(SectionId::FromIndex(16));
     panel_->show();
     ApplyDefaults(image_);
 }
 
 void TestInputPanel::cleanup() { panel_.reset(); }
 
-void TestInputPanel::loadInput3() { panel_->loadSection(16, image_); }
+void TestInputPanel::loadInput3() { panel_->loadSection(SectionId::FromIndex(16), image_); }
 
 void TestInputPanel::adaptToModel_hidesLargerModelControls() {
     loadInput3();
@@ -138,7 +138,7 @@ void TestInputPanel::load_showsDefaultsOfEachInput_data() {
 void TestInputPanel::load_showsDefaultsOfEachInput() {
     QFETCH(int, sectionId);
     QFETCH(QString, name);
-    panel_->loadSection(sectionId, image_);
+    panel_->loadSection(SectionId::FromIndex(sectionId), image_);
     QCOMPARE(panel_->shownInput(), sectionId - 13);
     QCOMPARE(list("ComboBoxSensName")->currentText(), name);
     QCOMPARE(list("ComboBoxSensActSt")->currentText(), QString("АКТИВЕН"));
@@ -186,7 +186,7 @@ void TestInputPanel::store_writesEditedFieldsAndKeepsTheRest() {
     Control<QSlider>(*panel_, "TrackBarLoBarrier")->setValue(100);
     list("ComboBoxActRele1")->setCurrentIndex(3);    // "сценарий 1"
     list("ComboBoxPassRele2")->setCurrentIndex(16);  // "сценарий 14"
-    panel_->storeSection(16, image_);
+    panel_->storeSection(SectionId::FromIndex(16), image_);
 
     // "ОКНО" in cp1251, zero-filled to 17 bytes.
     QCOMPARE(ImageBytes(image_, kInput3, 17), QByteArray("\xCE\xCA\xCD\xCE", 4) + QByteArray(13, 0));
@@ -234,7 +234,7 @@ void TestInputPanel::store_equalScaleEnds_moveApartAndShowAsStored() {
     list("ComboBoxSensType")->setCurrentIndex(2);
     minEdit()->setText(minTyped);
     maxEdit()->setText(maxTyped);
-    panel_->storeSection(16, image_);
+    panel_->storeSection(SectionId::FromIndex(16), image_);
     QCOMPARE(ImageBytes(image_, kInput3 + 68, 8), stored);
     QCOMPARE(minEdit()->text(), minShown);
     QCOMPARE(maxEdit()->text(), maxShown);
@@ -249,7 +249,7 @@ void TestInputPanel::load_unknownIndexes_showNoChoiceAndSurviveStore() {
     QCOMPARE(list("ComboBoxSensType")->currentIndex(), -1);
     QCOMPARE(list("ComboBoxActRele1")->currentIndex(), -1);
     // No choice stores all ones of the field.
-    panel_->storeSection(16, image_);
+    panel_->storeSection(SectionId::FromIndex(16), image_);
     QCOMPARE(image_.u8(kInput3 + 52), 0x72);
     QCOMPARE(image_.u8(kInput3 + 55), 0x0E);
     QCOMPARE(image_.u8(kInput3 + 76), 0xFF);
@@ -347,7 +347,7 @@ void TestInputPanel::barrierMovedAboveOther_dragsItAndIsStored() {
     loadInput3();
     Control<QSlider>(*panel_, "TrackBarLoBarrier")->setValue(3000);
     QCOMPARE(Control<QSlider>(*panel_, "TrackBarHiBarrier")->value(), 3000);
-    panel_->storeSection(16, image_);
+    panel_->storeSection(SectionId::FromIndex(16), image_);
     QCOMPARE(ImageBytes(image_, kInput3 + 58, 4), QByteArray("\xB8\x0B\xB8\x0B", 4));  // 3000 twice
 }
 
@@ -362,7 +362,7 @@ void TestInputPanel::liveValue_ofShownInput_setsBarLabelAndColour() {
 }
 
 void TestInputPanel::liveValue_ofAnotherInput_isIgnored() {
-    panel_->loadSection(15, image_);
+    panel_->loadSection(SectionId::FromIndex(15), image_);
     panel_->showInputLevel({1, 4000});
     QCOMPARE(Control<QProgressBar>(*panel_, "ProgressBarCurrentVal")->value(), 0);
     panel_->showInputLevel({2, 4000});
@@ -384,7 +384,7 @@ void TestInputPanel::names_takeAtMost16Characters() {
     name->lineEdit()->selectAll();
     TypeText(name->lineEdit(), "ДЛИННОЕНАЗВАНИЕ_ВХОДА");
     QCOMPARE(name->currentText(), QString("ДЛИННОЕНАЗВАНИЕ_"));
-    panel_->storeSection(16, image_);
+    panel_->storeSection(SectionId::FromIndex(16), image_);
     QCOMPARE(image_.text(kInput3, 17), std::string("ДЛИННОЕНАЗВАНИЕ_"));
     QCOMPARE(image_.u8(kInput3 + 15), 0x5F);  // "_", the 16th character
     QCOMPARE(image_.u8(kInput3 + 16), 0);     // the 17th byte ends the text
@@ -395,20 +395,20 @@ void TestInputPanel::sectionSwitch_keepsEachInputsOwnValues() {
     // when it is left and must not show on the next one.
     QStackedWidget stack;
     const SectionPages pages = CreateSectionPages(stack);
-    auto* page = qobject_cast<InputPanel*>(pages.at(14));
+    auto* page = qobject_cast<InputPanel*>(pages.at(SectionId::FromIndex(14)));
     QVERIFY(page);
-    SectionSwitcher switcher(image_, [&pages](int id) { return pages.at(id); }, stack);
-    switcher.switchTo(14, "Вход 1");
+    SectionSwitcher switcher(image_, [&pages](SectionId id) { return pages.at(id); }, stack);
+    switcher.switchTo(SectionId::FromIndex(14), "Вход 1");
     auto* name = page->findChild<QComboBox*>("ComboBoxSensName");
     auto* type = page->findChild<QComboBox*>("ComboBoxSensType");
     QCOMPARE(page->findChild<QLabel*>("Label10")->text(), QString("Вход 1"));
     name->setEditText("ДВЕРЬ");
     type->setCurrentIndex(4);
-    switcher.switchTo(15, "Вход 2");
+    switcher.switchTo(SectionId::FromIndex(15), "Вход 2");
     QCOMPARE(name->currentText(), QString("ВХОД2"));
     QCOMPARE(type->currentIndex(), 1);
     QCOMPARE(page->findChild<QLineEdit*>("MaskEditMinVal")->text(), QString("0"));
-    switcher.switchTo(14, "Вход 1");
+    switcher.switchTo(SectionId::FromIndex(14), "Вход 1");
     QCOMPARE(name->currentText(), QString("ДВЕРЬ"));
     QCOMPARE(type->currentIndex(), 4);
     QCOMPARE(page->findChild<QLineEdit*>("MaskEditMinVal")->text(), QString("-50"));

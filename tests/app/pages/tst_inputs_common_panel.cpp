@@ -32,7 +32,7 @@ private:
 
 void TestInputsCommonPanel::init() {
     panel_ = std::make_unique<InputsCommonPanel>();
-    panel_->adaptToModel(13);
+    panel_->adaptToModel(SectionId::FromIndex(13));
     panel_->show();
     ApplyDefaults(image_);
 }
@@ -53,7 +53,7 @@ void TestInputsCommonPanel::adaptToModel_showsOnlyDeviceStartAndPicture() {
 }
 
 void TestInputsCommonPanel::load_showsDefaults() {
-    panel_->loadSection(13, image_);
+    panel_->loadSection(SectionId::FromIndex(13), image_);
     QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxPortPwrSensAllOn")->currentText(),
              QString("Питание всегда подано"));
     QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxLoopPwrResetTime")->currentText(),
@@ -68,12 +68,12 @@ void TestInputsCommonPanel::store_writesDelayAndKeepsHiddenSettingsAndForeignBit
     // 0xA4: supply port by mode (0), loop reset 30 s (2), scan after arming 100 s (10).
     image_.setU8(356, 0xA4);
     image_.setU8(357, 0xF8);  // bits 3-7 belong to no setting of this section
-    panel_->loadSection(13, image_);
+    panel_->loadSection(SectionId::FromIndex(13), image_);
     QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxPortPwrSensAllOn")->currentIndex(), 0);
     QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxLoopPwrResetTime")->currentIndex(), 2);
     QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxNoScaningTimeAftArm")->currentIndex(), 10);
     Control<QComboBox>(*panel_, "ComboBoxNoScaningTimeAftReset")->setCurrentIndex(5);
-    panel_->storeSection(13, image_);
+    panel_->storeSection(SectionId::FromIndex(13), image_);
     QCOMPARE(image_.u8(356), 0xA4);
     QCOMPARE(image_.u8(357), 0xFD);  // 0xF8 | 5
 }

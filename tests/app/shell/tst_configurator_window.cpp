@@ -254,7 +254,7 @@ void TestConfiguratorWindow::startUp_captionTreeAndRoot() {
     }
     QCOMPARE(nodes, 30);
     QCOMPARE(tree.currentItem(), tree.topLevelItem(0));
-    QCOMPARE(window.currentSectionId(), 0);
+    QCOMPARE(window.currentSectionId(), sections::kController);
     QCOMPARE(w<QLabel>("Label30")->text(), QStringLiteral("GSM контроллер KRX310-LT"));
     // The tree keeps its width: the splitter cannot be dragged.
     QVERIFY(!w<QSplitter>("Splitter1")->handle(1)->isEnabled());
@@ -301,9 +301,9 @@ void TestConfiguratorWindow::startUp_treeNodes() {
     if (id == 23) QCOMPARE((*it)->parent()->text(0), QStringLiteral("Выходы"));
 
     // Selecting the node shows its text in the page header (13 has none).
-    window.selectSection(id);
-    QCOMPARE(window.currentSectionId(), id);
-    if (QLabel* header = window.page(id)->headerLabel()) QCOMPARE(header->text(), text);
+    window.selectSection(SectionId::FromIndex(id));
+    QCOMPARE(window.currentSectionId().index(), id);
+    if (QLabel* header = window.page(SectionId::FromIndex(id))->headerLabel()) QCOMPARE(header->text(), text);
 }
 
 void TestConfiguratorWindow::startUp_statusBarPanels() {
@@ -363,7 +363,7 @@ void TestConfiguratorWindow::startUp_readsWorkingFileWithoutStoringAnySection() 
     const ConfigImage defaults = DefaultConfig();
     QVERIFY(std::equal(window.image().modeMemory().begin(), window.image().modeMemory().end(),
                        defaults.modeMemory().begin()));
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     QCOMPARE(w<QLineEdit>("MaskEditPassword")->text(), QStringLiteral("abc"));
     QCOMPARE(w<QLineEdit>("MaskEditDTMFPass")->text(), QStringLiteral("9"));
 }
@@ -489,9 +489,9 @@ void TestConfiguratorWindow::actions_toolButtonsFollowTheirAction() {
 
 void TestConfiguratorWindow::switch_leavingRootOrOutputs_storesNothing() {
     ConfiguratorWindow& window = makeWindow();
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     w<QLineEdit>("MaskEditPassword")->setText("stale");
-    window.selectSection(kSectionRoot);  // stores "stale"
+    window.selectSection(sections::kController);  // stores "stale"
     QCOMPARE(GeneralOf(window.image()).password, std::string("stale"));
 
     // The image changes while the root and then the outputs node are shown;
@@ -500,37 +500,37 @@ void TestConfiguratorWindow::switch_leavingRootOrOutputs_storesNothing() {
     s.password = "fresh";
     StoreGeneral(s, window.image());
     const auto before = window.image().bytes();
-    window.selectSection(kSectionOutputs);
-    window.selectSection(kSectionRoot);
-    window.selectSection(kSectionOutputs);
+    window.selectSection(sections::kOutputs);
+    window.selectSection(sections::kController);
+    window.selectSection(sections::kOutputs);
     QVERIFY(window.image().bytes() == before);
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     QCOMPARE(w<QLineEdit>("MaskEditPassword")->text(), QStringLiteral("fresh"));
 }
 
 void TestConfiguratorWindow::switch_leavingAndReturning_showsTypedValues() {
     ConfiguratorWindow& window = makeWindow();
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     w<QLineEdit>("MaskEditDTMFPass")->setText("1357");
     w<QLineEdit>("MaskEditPIN")->setText("2468");
-    window.selectSection(13);
+    window.selectSection(SectionId::FromIndex(13));
     QCOMPARE(GeneralOf(window.image()).dtmfPass, std::string("1357"));
     QCOMPARE(GeneralOf(window.image()).pin, std::string("2468"));
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     QCOMPARE(w<QLineEdit>("MaskEditDTMFPass")->text(), QStringLiteral("1357"));
     QCOMPARE(w<QLineEdit>("MaskEditPIN")->text(), QStringLiteral("2468"));
 }
 
 void TestConfiguratorWindow::switch_sharedInputPage_keepsEachInputsValues() {
     ConfiguratorWindow& window = makeWindow();
-    window.selectSection(15);
+    window.selectSection(SectionId::FromIndex(15));
     auto* name = w<QComboBox>("ComboBoxSensName");
     const QString secondInputName = name->currentText();
-    window.selectSection(14);
+    window.selectSection(SectionId::FromIndex(14));
     name->setEditText("ДВЕРЬ");
-    window.selectSection(15);  // the same page now shows input 2
+    window.selectSection(SectionId::FromIndex(15));  // the same page now shows input 2
     QCOMPARE(name->currentText(), secondInputName);
-    window.selectSection(14);
+    window.selectSection(SectionId::FromIndex(14));
     QCOMPARE(name->currentText(), QStringLiteral("ДВЕРЬ"));
 }
 
@@ -539,17 +539,17 @@ void TestConfiguratorWindow::switch_systemParameters_disablesAndRestoresControll
     waitUntilUnlocked();
     const QList<QAction*> controller = window.actions().controllerActions();
     QCOMPARE(controller.size(), 6);
-    window.selectSection(29);
+    window.selectSection(SectionId::FromIndex(29));
     for (QAction* a : controller) QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
     QVERIFY(window.actions().FileSave1->isEnabled());
     QVERIFY(window.actions().ReadIMEICode->isEnabled());
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     for (QAction* a : controller) QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
 
     // Leaving it while an operation holds the lock enables nothing.
-    window.selectSection(29);
+    window.selectSection(SectionId::FromIndex(29));
     window.LockDeviceActions();
-    window.selectSection(kSectionRoot);
+    window.selectSection(sections::kController);
     for (QAction* a : controller) QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
     window.UnlockDeviceActions();
     for (QAction* a : controller) QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
@@ -558,7 +558,7 @@ void TestConfiguratorWindow::switch_systemParameters_disablesAndRestoresControll
 void TestConfiguratorWindow::switch_outputsNode_showsOutputsPicture() {
     ConfiguratorWindow& window = makeWindow();
     const auto before = window.image().bytes();
-    window.selectSection(kSectionOutputs);
+    window.selectSection(sections::kOutputs);
     QVERIFY(w<QLabel>("ImageKRX310Outs")->isVisible());
     QCOMPARE(w<QLabel>("Label1")->text(), QStringLiteral("Выходы"));
     QVERIFY(window.image().bytes() == before);
@@ -569,10 +569,10 @@ void TestConfiguratorWindow::switch_smallPageAfterLargeOne_doesNotScroll() {
     window.resize(1180, 780);
     auto* scroll = w<QScrollArea>("ScrollBoxPanels");
     // One page far taller than this window.
-    window.page(12)->setMinimumHeight(2000);
-    window.selectSection(12);
+    window.page(SectionId::FromIndex(12))->setMinimumHeight(2000);
+    window.selectSection(SectionId::FromIndex(12));
     QTRY_VERIFY(scroll->verticalScrollBar()->maximum() > 0);
-    for (int id : {2, kSectionOutputs, kSectionGeneral, kSectionRoot}) {
+    for (SectionId id : {SectionId::FromIndex(2), sections::kOutputs, sections::kGeneral, sections::kController}) {
         window.selectSection(id);
         QTRY_COMPARE(scroll->verticalScrollBar()->maximum(), 0);
         QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
@@ -585,8 +585,8 @@ void TestConfiguratorWindow::switch_smallPageAfterLargeOne_doesNotScroll() {
 void TestConfiguratorWindow::adaptation_controllerSection() {
     ConfiguratorWindow& window = makeWindow();
     w<QLabel>("ActionName")->setText("leftover");
-    window.selectSection(kSectionGeneral);
-    window.selectSection(kSectionRoot);
+    window.selectSection(sections::kGeneral);
+    window.selectSection(sections::kController);
     QVERIFY(!w<QPushButton>("Button22")->isVisible());
     for (const char* hidden : {"BevelInputIndicator", "PanelLed5", "Label117", "Button30"}) {
         QVERIFY2(!w<QWidget>(hidden)->isVisible(), hidden);
@@ -608,13 +608,13 @@ void TestConfiguratorWindow::adaptation_controllerSection() {
 void TestConfiguratorWindow::adaptation_generalSection_repeatedEntryKeepsTwoPriorities() {
     ConfiguratorWindow& window = makeWindow();
     for (int round = 0; round < 3; ++round) {
-        window.selectSection(kSectionGeneral);
+        window.selectSection(sections::kGeneral);
         QCOMPARE(w<QLabel>("Label15")->text(), QStringLiteral("Общие параметры соединений"));
         for (const char* hidden : {"Label73", "MaskEditSMSCA", "Label131", "ComboBoxOutdatedMsgTime"}) {
             QVERIFY2(!w<QWidget>(hidden)->isVisible(), hidden);
         }
         QCOMPARE(w<QComboBox>("ComboBoxDialPriority")->count(), 2);
-        window.selectSection(kSectionRoot);
+        window.selectSection(sections::kController);
     }
 }
 
@@ -623,7 +623,7 @@ void TestConfiguratorWindow::adaptation_generalSection_repeatedEntryKeepsTwoPrio
 void TestConfiguratorWindow::close_writesVisibleSectionSettingsAndWorkingFile() {
     ConfiguratorWindow& window = makeWindow({kSimPort}, QStringLiteral("ttyUSB7"));
     waitUntilUnlocked();
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     w<QLineEdit>("MaskEditDTMFPass")->setText("8642");  // never left: still only on screen
     QVERIFY(window.close());
 
@@ -669,7 +669,7 @@ void TestConfiguratorWindow::fileNew_defaultBodyShownWithoutQuestion() {
     WriteFile("default.cnt", CntFile(kHeader, MarkedConfig("abc", "9")));
     ConfiguratorWindow& window = makeWindow();
     waitUntilUnlocked();
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     QCOMPARE(w<QLineEdit>("MaskEditPassword")->text(), QStringLiteral("abc"));
     window.fileCommands().setFileName("other.cnt");
     window.actions().FileNew1->trigger();
@@ -738,7 +738,7 @@ void TestConfiguratorWindow::fileOpen_success_replacesUnsavedEditsAndNamesFile()
     const QString path = QDir(dir_->path()).filePath("site.cnt");
     WriteFile(path, CntFile(kHeader, MarkedConfig("site", "4321")));
     const auto modeMemoryBefore = window.image().bytes();
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     w<QLineEdit>("MaskEditPassword")->setText("unsaved");
     dialogs_->fileToChoose = path;
     window.actions().FileOpen1->trigger();
@@ -754,7 +754,7 @@ void TestConfiguratorWindow::fileOpen_success_replacesUnsavedEditsAndNamesFile()
 void TestConfiguratorWindow::fileSave_storesShownSectionAndNamesFile() {
     ConfiguratorWindow& window = makeWindow();
     waitUntilUnlocked();
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     w<QLineEdit>("MaskEditPassword")->setText("saved");
     const QString path = QDir(dir_->path()).filePath("out.cnt");
     dialogs_->fileToChoose = path;

@@ -136,7 +136,7 @@ struct Rig {
         return true;
     }
     bool editingEnabled() const {
-        return window->sectionTree().isEnabled() && window->page(kSectionGeneral)->isEnabled() &&
+        return window->sectionTree().isEnabled() && window->page(sections::kGeneral)->isEnabled() &&
                clearSaveArea()->isEnabled();
     }
     // Handed back: actions and editors enabled, a monitor polling.
@@ -230,14 +230,14 @@ void OperationControllerTest::init() {
 void OperationControllerTest::programm_whileRunning_windowIsLockedButLive() {
     Rig rig;
     QVERIFY(WaitIdle(rig));
-    rig.window->selectSection(kSectionGeneral);
+    rig.window->selectSection(sections::kGeneral);
     rig.quiet();
 
     // Sampled while the first area job reports progress, i.e. while the
     // window waits for a job and processes events meanwhile.
     bool sampled = false;
     bool actionsLocked = false, editorsLocked = false, closeAccepted = true, stillBusy = false;
-    int sectionDuringJob = -1;
+    SectionId sectionDuringJob;
     int progressUpdatesWhileBusy = 0;
     QObject::connect(rig.progressBar(), &QProgressBar::valueChanged, rig.window.get(), [&] {
         if (!rig.operations->busy()) return;
@@ -246,7 +246,7 @@ void OperationControllerTest::programm_whileRunning_windowIsLockedButLive() {
         sampled = true;
         actionsLocked = rig.allActionsEnabled(false);
         editorsLocked = !rig.window->sectionTree().isEnabled() &&
-                        !rig.window->page(kSectionGeneral)->isEnabled() &&
+                        !rig.window->page(sections::kGeneral)->isEnabled() &&
                         !rig.clearSaveArea()->isEnabled();
         sectionDuringJob = rig.window->currentSectionId();
         closeAccepted = rig.window->close();
@@ -261,7 +261,7 @@ void OperationControllerTest::programm_whileRunning_windowIsLockedButLive() {
     QVERIFY(sampled);
     QVERIFY(actionsLocked);
     QVERIFY(editorsLocked);
-    QCOMPARE(sectionDuringJob, kSectionRoot);
+    QCOMPARE(sectionDuringJob, sections::kController);
     QVERIFY(!closeAccepted);
     QVERIFY(rig.window->isVisible());
     QVERIFY(stillBusy);
@@ -499,7 +499,7 @@ void OperationControllerTest::readConf_showsControllerValuesInSectionPanel() {
     Rig rig;
     QVERIFY(WaitIdle(rig));
     rig.setArea(1, EditedBody());
-    rig.window->selectSection(kSectionGeneral);
+    rig.window->selectSection(sections::kGeneral);
     auto* pause = rig.window->findChild<QComboBox*>("ComboBoxCall2CallPauseX10S");
     QVERIFY(pause);
     QCOMPARE(pause->currentText(), QStringLiteral("10"));
@@ -507,8 +507,8 @@ void OperationControllerTest::readConf_showsControllerValuesInSectionPanel() {
     rig.actions().ReadConf->trigger();
 
     // The operation left the section for the root; coming back shows the read value.
-    QCOMPARE(rig.window->currentSectionId(), kSectionRoot);
-    rig.window->selectSection(kSectionGeneral);
+    QCOMPARE(rig.window->currentSectionId(), sections::kController);
+    rig.window->selectSection(sections::kGeneral);
     QCOMPARE(pause->currentText(), QStringLiteral("60"));
 }
 

@@ -112,7 +112,7 @@ void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
     QVERIFY(idle());
 
     // The technician changes the pause between calls to "40".
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     QVERIFY(pause->currentText() != QStringLiteral("40"));
     pause->setCurrentIndex(pause->findText(QStringLiteral("40")));
 
@@ -124,7 +124,7 @@ void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
     QTRY_COMPARE_WITH_TIMEOUT(deviceName->text(), QStringLiteral("KRX310"), 5000);
 
     // Undo the edit in the editor only; the controller keeps "40".
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     pause->setCurrentIndex(pause->findText(QStringLiteral("0")));
     window.storeCurrentSection();
     QCOMPARE(window.image().body()[kPauseByte] & 0x07, 0);
@@ -132,7 +132,7 @@ void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
     actions.ReadConf->trigger();
     QCOMPARE(actionName->text(), kDataRead);
     QCOMPARE(window.image().body()[kPauseByte] & 0x07, 4);
-    window.selectSection(kSectionGeneral);
+    window.selectSection(sections::kGeneral);
     QCOMPARE(pause->currentText(), QStringLiteral("40"));
 
     actions.CompareConf->trigger();
