@@ -30,6 +30,7 @@
 #include <string>
 #include <vector>
 
+#include "app/shell/configurator_assembly.h"
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_wiring.h"
 #include "app/shell/status_panels.h"
@@ -135,18 +136,10 @@ private:
     QElapsedTimer& clock_;
 };
 
-struct Window {
-    std::unique_ptr<ConfiguratorWindow> window;
-    MonitorWiring* wiring = nullptr;
-};
-
-Window OpenWindow(const QString& port) {
-    ConfiguratorWindowSetup setup;
-    setup.portOverride = port;
-    Window w;
-    w.window = std::make_unique<ConfiguratorWindow>(std::move(setup));
-    w.wiring = new MonitorWiring(*w.window);  // owned by the window
-    return w;
+Configurator OpenWindow(const QString& port) {
+    AssemblyOptions options;
+    options.window.portOverride = port;
+    return AssembleConfigurator(std::move(options));
 }
 
 struct CpuFigure {
@@ -167,11 +160,11 @@ double MeanJobMs(const QString& port, TransferJobKind job, std::size_t length, i
 }
 
 CpuFigure MeasureCpu(const QString& port, int seconds) {
-    Window w = OpenWindow(port);
+    Configurator w = OpenWindow(port);
     w.window->show();
     RunFor(2000);  // past Timer2: the monitor runs
     int cycles = 0;
-    QObject::connect(&w.wiring->host(), &MonitorHost::identificationFailed, w.window.get(),
+    QObject::connect(&w.monitor->host(), &MonitorHost::identificationFailed, w.window.get(),
                      [&cycles] { ++cycles; });
     const double cpu0 = CpuSeconds();
     QElapsedTimer wall;
@@ -219,7 +212,7 @@ int main(int argc, char** argv) {
     // port probe) until its first paint.
     QElapsedTimer sinceWindow;
     sinceWindow.start();
-    Window live = OpenWindow(simPort);
+    Configurator live = OpenWindow(simPort);
     FirstPaint painted(sinceWindow);
     live.window->installEventFilter(&painted);
     live.window->show();
@@ -237,9 +230,9 @@ int main(int argc, char** argv) {
     RunFor(1000);  // Timer2 has started the monitor
     int statuses = 0;
     int idents = 0;
-    QObject::connect(&live.wiring->host(), &MonitorHost::controllerStatus, live.window.get(),
+    QObject::connect(&live.monitor->host(), &MonitorHost::controllerStatus, live.window.get(),
                      [&statuses] { ++statuses; });
-    QObject::connect(&live.wiring->host(), &MonitorHost::identified, live.window.get(),
+    QObject::connect(&live.monitor->host(), &MonitorHost::identified, live.window.get(),
                      [&idents] { ++idents; });
     QElapsedTimer runClock;
     runClock.start();

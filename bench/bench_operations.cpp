@@ -5,7 +5,8 @@
 // time the line allows: every byte of every job on the wire at 10 bits, plus
 // the waits the protocol imposes (a preamble read that finds nothing waits
 // out its read time-out). The operations run exactly as the window runs them
-// (ConfigOperations with real transfer jobs); only the window is left out,
+// (the headless controller session with real transfer jobs); only the window
+// is left out,
 // so monitor start and stop and the 3-second restart delay are not timed.
 //
 // usage: bench_operations [runs] [path-to-krx-sim]
@@ -23,6 +24,7 @@
 #include "config/default_image.h"
 #include "config/general_section.h"
 #include "device/config_operations.h"
+#include "device/controller_session.h"
 #include "device/frame.h"
 #include "device/records.h"
 #include "device/serial_link.h"
@@ -63,32 +65,6 @@ WireBound ReadConfBound() {
     return b;
 }
 
-// The window as the operations see it, without widgets: the image, and the
-// moment the restart delay would start.
-class BenchHost : public OperationHost {
-public:
-    ConfigImage image_ = DefaultImage();
-    bool restartArmed = false;
-    bool invalidBody = false;
-
-    ConfigImage& image() override { return image_; }
-    void stopMonitor() override {}
-    void startMonitor() override {}
-    void selectRootNode() override {}
-    void storeSection() override {}
-    void loadSection() override {}
-    void lockDeviceActions() override {}
-    void unlockDeviceActions() override {}
-    void showIdentification(std::span<const std::uint8_t>) override {}
-    void showPlaceholderIdentification() override {}
-    void replaceActionNameText(const QString&) override {}
-    void showActionNameError(const QString&) override { invalidBody = true; }
-    void setConfigurationName(const QString&) override {}
-    bool clearModeMemoryChecked() const override { return false; }
-    void armRestartTimer(int) override { restartArmed = true; }
-    bool runFactoryCountdown() override { return false; }
-};
-
 double Seconds(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }
 
 }  // namespace
@@ -107,46 +83,40 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QStringList messages = TransferMessages();
-    StatusSink actionName;
-    StatusSink tmpLabel;
-    TransferJobRunner runner({[&port] { return port; }, &messages, &actionName, &tmpLabel});
-    BenchHost host;
-    ConfigOperations operations(host, runner);
+    // The headless session: the operations as the window runs them, with
+    // no monitor, no actions and no restart delay of their own.
+    ControllerSession session({[&port] { return port; }, {}, {}});
     // Something other than what the simulator starts with, and still a body
     // this program accepts.
-    host.image_.body()[3000] ^= 0xFF;
-    const std::vector<std::uint8_t> programmed(host.image_.body().begin(),
-                                               host.image_.body().end());
+    ConfigImage& image = session.image();
+    image.body()[3000] ^= 0xFF;
+    const std::vector<std::uint8_t> programmed(image.body().begin(), image.body().end());
 
     std::vector<double> programTimes;
     std::vector<double> readTimes;
     int failures = 0;
     for (int i = 0; i < runs; ++i) {
-        host.restartArmed = false;
         QElapsedTimer clock;
         clock.start();
-        operations.Programm();
+        const OperationOutcome program = session.Programm();
         programTimes.push_back(Seconds(clock));
-        if (!host.restartArmed) {
-            std::fprintf(stderr, "program failed: %s\n", qPrintable(actionName.lastText()));
+        if (!program.ok) {
+            std::fprintf(stderr, "program failed: %s\n", qPrintable(program.message));
             ++failures;
         }
         // The restart delay the window keeps before it talks to the
         // controller again.
         QThread::msleep(ConfigOperations::kRestartDelayMs);
-        operations.restartDelayElapsed();
 
-        std::fill(host.image_.body().begin(), host.image_.body().end(), 0);
-        host.invalidBody = false;
+        std::fill(image.body().begin(), image.body().end(), 0);
         clock.restart();
-        operations.ReadConf();
+        const OperationOutcome read = session.ReadConf();
         readTimes.push_back(Seconds(clock));
-        const std::vector<std::uint8_t> read(host.image_.body().begin(), host.image_.body().end());
-        if (host.invalidBody || read != programmed) {
-            std::fprintf(stderr, "read failed: %s\n", qPrintable(actionName.lastText()));
+        const std::vector<std::uint8_t> body(image.body().begin(), image.body().end());
+        if (!read.ok || body != programmed) {
+            std::fprintf(stderr, "read failed: %s\n", qPrintable(read.message));
             ++failures;
-            std::copy(programmed.begin(), programmed.end(), host.image_.body().begin());
+            std::copy(programmed.begin(), programmed.end(), image.body().begin());
         }
     }
 

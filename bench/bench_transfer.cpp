@@ -28,7 +28,7 @@ namespace {
 double RunJob(TReadData& job, int& result) {
     QElapsedTimer clock;
     clock.start();
-    result = RunJobAndWait(job);
+    result = RunJobAndWait(job).ok ? 0 : 1;
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
 }
 

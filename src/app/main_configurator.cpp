@@ -6,9 +6,7 @@
 
 #include "app/shell/application.h"
 #include "app/shell/close_on_signal.h"
-#include "app/shell/configurator_window.h"
-#include "app/live/monitor_wiring.h"
-#include "app/shell/operation_controller.h"
+#include "app/shell/configurator_assembly.h"
 #include "app/shell/single_instance.h"
 
 int main(int argc, char** argv) {
@@ -29,11 +27,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    krx::ConfiguratorWindowSetup setup;
-    setup.portOverride = parser.value(portOption);
-    krx::ConfiguratorWindow window(std::move(setup));
-    auto* monitor = new krx::MonitorWiring(window);  // owned by the window
-    new krx::OperationController(window, monitor->display(), monitor->host());  // likewise
+    krx::AssemblyOptions options;
+    options.window.portOverride = parser.value(portOption);
+    krx::Configurator configurator = krx::AssembleConfigurator(std::move(options));
+    krx::ConfiguratorWindow& window = *configurator.window;
     krx::CloseOnSignal closeOnSignal([&window] { window.closeWhenIdle(); });
     window.show();
     return app.exec();

@@ -21,45 +21,53 @@ QString ConfigOperations::InvalidConfigurationText() {
         "Настройте параметры как необходимо и запрограммируйте конфигурацию.");
 }
 
-ConfigOperations::ConfigOperations(OperationHost& host, TransferRunner& runner)
-    : host_(host), runner_(runner) {}
+ConfigOperations::ConfigOperations(OperationHost& host, TransferRunner& runner, DeviceGate& gate)
+    : host_(host), runner_(runner), gate_(gate) {}
 
-bool ConfigOperations::ReadConf() {
+OperationOutcome ConfigOperations::ReadConf() {
     return runOperation([this] { return readConfSteps(); });
 }
-bool ConfigOperations::Programm() {
+OperationOutcome ConfigOperations::Programm() {
     return runOperation([this] { return programmSteps(); });
 }
-bool ConfigOperations::Reconfigurate() {
+OperationOutcome ConfigOperations::Reconfigurate() {
     return runOperation([this] { return reconfigurateSteps(); });
 }
-bool ConfigOperations::CompareConf() {
+OperationOutcome ConfigOperations::CompareConf() {
     return runOperation([this] { return compareConfSteps(); });
 }
-bool ConfigOperations::Reset() {
+OperationOutcome ConfigOperations::Reset() {
     return runOperation([this] { return resetSteps(); });
 }
-bool ConfigOperations::FactoryConfig() {
+OperationOutcome ConfigOperations::FactoryConfig() {
     return runOperation([this] { return factoryConfigSteps(); });
 }
 
-void ConfigOperations::restartDelayElapsed() { busy_ = false; }
+void ConfigOperations::restartDelayElapsed() { gate_.release(); }
 
 template <typename Steps>
-bool ConfigOperations::runOperation(Steps steps) {
-    if (busy_) {
-        return false;
+OperationOutcome ConfigOperations::runOperation(Steps steps) {
+    // Common start: stop the monitor, leave the section (the root node
+    // stores it), lock, identify.
+    if (!gate_.enter([this] { host_.selectRootNode(); })) return {};
+    current_ = OperationOutcome{};
+    current_.started = true;
+    Ending ending = Ending::Normal;
+    if (IdentifyAndCheck()) {
+        ending = steps();
+    } else {
+        current_.ok = false;
     }
-    busy_ = true;
-    finish(commonStart() ? steps() : Ending::Normal);
-    return true;
-}
-
-bool ConfigOperations::commonStart() {
-    host_.stopMonitor();
-    host_.selectRootNode();
-    host_.lockDeviceActions();
-    return IdentifyAndCheck();
+    if (ending == Ending::Held) {
+        // The controller is rebooting: nothing answers for a while. The
+        // actions stay locked and the gate held until the timer ends it.
+        host_.showPlaceholderIdentification();
+        gate_.leave(ending);
+        host_.armRestartTimer(kRestartDelayMs);
+    } else {
+        gate_.leave(ending);
+    }
+    return current_;
 }
 
 bool ConfigOperations::IdentifyAndCheck() {
@@ -71,30 +79,22 @@ bool ConfigOperations::IdentifyAndCheck() {
     host_.showIdentification(record);
     const QString rejection = IdentRejection(DecodeIdentRecord(record));
     if (!rejection.isEmpty()) {
-        host_.replaceActionNameText(rejection);
+        replaceText(rejection);
         return false;
     }
     return true;
 }
 
-void ConfigOperations::finish(Ending ending) {
-    switch (ending) {
-        case Ending::Normal:
-            host_.unlockDeviceActions();
-            host_.startMonitor();
-            busy_ = false;
-            break;
-        case Ending::RestartPending:
-            // The controller is rebooting: nothing answers for a while. The
-            // actions stay locked and the guard held until the timer ends it.
-            host_.showPlaceholderIdentification();
-            host_.armRestartTimer(kRestartDelayMs);
-            break;
-        case Ending::Cancelled:
-            host_.unlockDeviceActions();
-            busy_ = false;
-            break;
-    }
+void ConfigOperations::replaceText(const QString& text) {
+    // The colour the identification job left stays.
+    current_.message = text;
+    host_.replaceActionNameText(text);
+}
+
+void ConfigOperations::showError(const QString& text) {
+    current_.message = text;
+    current_.colour = StatusColour::Red;
+    host_.showActionNameError(text);
 }
 
 ConfigOperations::Ending ConfigOperations::readConfSteps() {
@@ -104,11 +104,12 @@ ConfigOperations::Ending ConfigOperations::readConfSteps() {
     host_.storeSection();
     // A failed read leaves the image as it was: the job copies the body only
     // after its last block arrived.
-    runArea(TransferJobKind::AreaRead, kConfigurationArea, host_.image().body());
+    current_.ok = runArea(TransferJobKind::AreaRead, kConfigurationArea, host_.image().body());
     if (!IsValidBody(host_.image())) {
         ApplyDefaultBody(host_.image());
         host_.setConfigurationName(kDefaultConfigurationName);
-        host_.showActionNameError(InvalidConfigurationText());
+        showError(InvalidConfigurationText());
+        current_.ok = false;
     }
     host_.loadSection();
     return Ending::Normal;
@@ -129,8 +130,9 @@ ConfigOperations::Ending ConfigOperations::programmSteps() {
             return Ending::Normal;
         }
     }
+    current_.ok = true;
     sendRestart();
-    return Ending::RestartPending;
+    return Ending::Held;
 }
 
 ConfigOperations::Ending ConfigOperations::reconfigurateSteps() {
@@ -140,6 +142,7 @@ ConfigOperations::Ending ConfigOperations::reconfigurateSteps() {
     }
     const bool written =
         runArea(TransferJobKind::AreaWriteVerify, kConfigurationArea, host_.image().body());
+    current_.ok = written;
     if (written && host_.clearModeMemoryChecked()) {
         ApplyDefaultModeMemory(host_.image());
         runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea, host_.image().modeMemory());
@@ -154,7 +157,8 @@ ConfigOperations::Ending ConfigOperations::compareConfSteps() {
     storeAndLoadSection();
     // The job's own blue or red text is the answer; comparing needs no
     // password.
-    runArea(TransferJobKind::AreaCompare, kConfigurationArea, host_.image().body());
+    current_.ok =
+        runArea(TransferJobKind::AreaCompare, kConfigurationArea, host_.image().body());
     return Ending::Normal;
 }
 
@@ -162,8 +166,9 @@ ConfigOperations::Ending ConfigOperations::resetSteps() {
     if (!sendPassword()) {
         return Ending::Normal;
     }
+    current_.ok = true;
     sendRestart();
-    return Ending::RestartPending;
+    return Ending::Held;
 }
 
 ConfigOperations::Ending ConfigOperations::factoryConfigSteps() {
@@ -173,15 +178,17 @@ ConfigOperations::Ending ConfigOperations::factoryConfigSteps() {
     if (!run(TransferJobKind::PasswordSend, empty)) {
         // The countdown asks that the connection stay up, which the monitor
         // watches while it runs.
-        host_.startMonitor();
+        gate_.hooks().startMonitor();
         if (!host_.runFactoryCountdown()) {
-            return Ending::Cancelled;
+            return Ending::MonitorRunning;
         }
-        host_.stopMonitor();
+        gate_.hooks().stopMonitor();
     }
     ApplyDefaultBody(host_.image());
     host_.loadSection();
-    if (runArea(TransferJobKind::AreaWriteVerify, kConfigurationArea, host_.image().body())) {
+    current_.ok =
+        runArea(TransferJobKind::AreaWriteVerify, kConfigurationArea, host_.image().body());
+    if (current_.ok) {
         ApplyDefaultModeMemory(host_.image());
         runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea, host_.image().modeMemory());
         sendApply();
@@ -195,7 +202,12 @@ bool ConfigOperations::run(TransferJobKind kind, std::span<std::uint8_t> buffer,
     step.kind = kind;
     step.buffer = buffer;
     step.status = status;
-    return runner_.run(step) == 0;
+    const JobOutcome out = runner_.run(step);
+    if (status == StatusTarget::ActionName) {
+        current_.message = out.message;
+        current_.colour = out.colour;
+    }
+    return out.ok;
 }
 
 bool ConfigOperations::runArea(TransferJobKind kind, std::uint8_t area,
@@ -204,7 +216,10 @@ bool ConfigOperations::runArea(TransferJobKind kind, std::uint8_t area,
     step.kind = kind;
     step.area = area;
     step.buffer = buffer;
-    return runner_.run(step) == 0;
+    const JobOutcome out = runner_.run(step);
+    current_.message = out.message;
+    current_.colour = out.colour;
+    return out.ok;
 }
 
 bool ConfigOperations::sendPassword() {

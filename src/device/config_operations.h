@@ -3,24 +3,32 @@
 // editor, program it (with a restart, or without one), compare it with the
 // editor's copy, restart the controller, and restore its factory
 // configuration. Each operation is a fixed sequence of transfer jobs, each
-// awaited before the next is chosen; around the sequence the monitor is
-// stopped and the device actions are locked, and afterwards the actions are
-// unlocked and a monitor runs again (after a restart, once the restart delay
-// has passed).
-//
-// The window stays live while a job runs, so a guard refuses a second
-// operation until the first has ended completely, including the restart delay
-// and the factory-reset countdown.
+// awaited before the next is chosen, inside the device gate (monitor
+// stopped, actions locked; afterwards unlocked with a monitor again, after a
+// restart once the restart delay has passed). Each returns how it ended.
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
 
+#include "device/device_gate.h"
 #include "device/operation_host.h"
 #include "device/transfer_runner.h"
 
 namespace krx {
+
+// How an operation ended, as a value.
+struct OperationOutcome {
+    // False when the operation did not run: another command held the device.
+    bool started = false;
+    // Every step whose result the operation examines succeeded; for the
+    // comparison, the controller holds the same body.
+    bool ok = false;
+    // The status line the operation left, with its colour.
+    QString message;
+    StatusColour colour = StatusColour::Black;
+};
 
 class ConfigOperations {
 public:
@@ -31,38 +39,30 @@ public:
     // not one this program can edit.
     static QString InvalidConfigurationText();
 
-    ConfigOperations(OperationHost& host, TransferRunner& runner);
+    ConfigOperations(OperationHost& host, TransferRunner& runner, DeviceGate& gate);
 
     // True from the start of an operation until it has ended (for `Programm`
     // and `Reset`: until restartDelayElapsed()).
-    bool busy() const { return busy_; }
+    bool busy() const { return gate_.busy(); }
 
-    // Each returns false, doing nothing, while another operation is running.
-    bool ReadConf();
-    bool Programm();
-    bool Reconfigurate();
-    bool CompareConf();
-    bool Reset();
-    bool FactoryConfig();
+    // Each does nothing (outcome not started) while the device is busy.
+    OperationOutcome ReadConf();
+    OperationOutcome Programm();
+    OperationOutcome Reconfigurate();
+    OperationOutcome CompareConf();
+    OperationOutcome Reset();
+    OperationOutcome FactoryConfig();
 
     // The host's restart timer fired: it has started the monitor and unlocked
     // the actions; operations may run again.
     void restartDelayElapsed();
 
 private:
-    enum class Ending {
-        Normal,          // unlock the actions and start the monitor
-        RestartPending,  // placeholder identification; the restart timer ends it
-        Cancelled,       // factory countdown cancelled: the monitor already runs
-    };
+    using Ending = DeviceGate::Ending;
 
     template <typename Steps>
-    bool runOperation(Steps steps);
-    // Common start: stop the monitor, leave the section, lock, identify.
-    // False when the operation must end here.
-    bool commonStart();
+    OperationOutcome runOperation(Steps steps);
     bool IdentifyAndCheck();
-    void finish(Ending ending);
 
     Ending readConfSteps();
     Ending programmSteps();
@@ -78,10 +78,14 @@ private:
     bool sendRestart();
     void sendApply();
     void storeAndLoadSection();
+    // The status line, as the host shows it.
+    void replaceText(const QString& text);
+    void showError(const QString& text);
 
     OperationHost& host_;
     TransferRunner& runner_;
-    bool busy_ = false;
+    DeviceGate& gate_;
+    OperationOutcome current_;
 };
 
 }  // namespace krx

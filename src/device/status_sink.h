@@ -1,10 +1,16 @@
 #pragma once
-// Where a transfer job reports: a status text with a colour, and a progress
-// bar's maximum and position. Jobs call the setters from their worker thread;
-// the signals reach receivers in other threads through queued connections
-// (Qt picks them automatically), so a window connects its label and progress
-// bar and never blocks the job. The last text is also kept for callers that
-// read it after the job (the window's status bar panel copies it).
+// Where a transfer job reports: a status text with a colour, a progress
+// bar's maximum and position, and the port's after-open notice (the link
+// state the status bar shows). Jobs call the setters from their worker
+// thread; the sink hands every report over to the thread it lives in and
+// emits its signals there, in the order of the reports, so receivers in that
+// thread are called directly and never block the job.
+//
+// deliverPending() emits, at once, whatever a job reported that has not
+// been emitted yet: a caller that has waited for its job calls it before it
+// goes on, so no late text of an ended job can overwrite what the caller
+// shows next. The last text is also kept for callers that read it after the
+// job.
 
 #include <QMetaType>
 #include <QObject>
@@ -25,6 +31,11 @@ public:
     void setStatus(const QString& text, StatusColour colour);
     void setProgressMaximum(int maximum);
     void setProgressPosition(int position);
+    // The port `portName` has just been opened.
+    void notifyPortOpened(const QString& portName);
+
+    // In the sink's own thread: emits every report still on its way.
+    void deliverPending();
 
     QString lastText() const;
     StatusColour lastColour() const;
@@ -33,8 +44,14 @@ signals:
     void statusChanged(const QString& text, krx::StatusColour colour);
     void progressMaximumChanged(int maximum);
     void progressPositionChanged(int position);
+    void portOpened(const QString& portName);
 
 private:
+    // Runs `emitter` in the sink's thread: now when called there, else
+    // queued to it.
+    template <typename Emitter>
+    void inOwnThread(Emitter emitter);
+
     mutable std::mutex mutex_;
     QString lastText_;
     StatusColour lastColour_ = StatusColour::Black;

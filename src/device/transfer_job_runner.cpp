@@ -8,7 +8,7 @@ namespace krx {
 
 TransferJobRunner::TransferJobRunner(Wiring wiring) : wiring_(std::move(wiring)) {}
 
-int TransferJobRunner::run(const TransferStep& step) {
+JobOutcome TransferJobRunner::run(const TransferStep& step) {
     StatusSink* sink =
         step.status == StatusTarget::TmpLabel ? wiring_.tmpLabel : wiring_.actionName;
     const QString port = wiring_.portName ? wiring_.portName() : QString();

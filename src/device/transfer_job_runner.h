@@ -26,7 +26,7 @@ public:
 
     explicit TransferJobRunner(Wiring wiring);
 
-    int run(const TransferStep& step) override;
+    JobOutcome run(const TransferStep& step) override;
 
 private:
     Wiring wiring_;

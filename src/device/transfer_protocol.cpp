@@ -84,6 +84,8 @@ QString TransferChannel::text(int index) const {
 void TransferChannel::report(int index, StatusColour colour) const { reportText(text(index), colour); }
 
 void TransferChannel::reportText(const QString& text, StatusColour colour) const {
+    lastText_ = text;
+    lastColour_ = colour;
     if (status_ != nullptr) {
         status_->setStatus(text, colour);
     }

@@ -34,11 +34,18 @@ public:
     void progressMaximum(int maximum) const;
     void progressPosition(int position) const;
 
+    // The last text reported through this channel, and its colour.
+    QString lastText() const { return lastText_; }
+    StatusColour lastColour() const { return lastColour_; }
+
 private:
     SerialLink& link_;
     const QStringList& messages_;
     StatusSink* status_;
     bool drivesProgress_;
+    // Kept for the job's outcome; only the job's thread touches them.
+    mutable QString lastText_;
+    mutable StatusColour lastColour_ = StatusColour::Black;
 };
 
 // Purges both queues and writes "BINARY\r".

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <span>
 
-#include "device/treaddata.h"
+#include "device/transfer_job_kind.h"
+#include "device/transfer_outcome.h"
 
 namespace krx {
 
@@ -27,8 +28,8 @@ struct TransferStep {
 class TransferRunner {
 public:
     virtual ~TransferRunner() = default;
-    // 0 on success, 1 on failure; the job's text is left in its label.
-    virtual int run(const TransferStep& step) = 0;
+    // How the job ended; its text is also left in its label.
+    virtual JobOutcome run(const TransferStep& step) = 0;
 };
 
 }  // namespace krx

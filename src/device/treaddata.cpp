@@ -86,6 +86,22 @@ int TReadData::waitResult() {
     return result_.load();
 }
 
+JobOutcome TReadData::waitOutcome() {
+    wait();
+    JobOutcome out;
+    out.ok = result_.load() == 0;
+    out.message = lastText_;
+    out.colour = lastColour_;
+    out.portOpened = portOpened_;
+    const bool reads = kind_ == TransferJobKind::AreaRead ||
+                       kind_ == TransferJobKind::IdentityRead ||
+                       kind_ == TransferJobKind::StatusRead ||
+                       kind_ == TransferJobKind::KeyCodeRead ||
+                       kind_ == TransferJobKind::SpareRecordRead;
+    if (out.ok && reads) out.bytes.assign(buffer_.begin(), buffer_.end());
+    return out;
+}
+
 void TReadData::run() {
     std::vector<std::uint8_t> scratch(buffer_.size());
     std::unique_ptr<SerialLink> link;
@@ -95,9 +111,9 @@ void TReadData::run() {
     }
     LinkCloser closer{link.get()};
     if (!link) {
-        if (sink_ != nullptr) {
-            sink_->setStatus(MessageAt(*messages_, msg::kCannotOpen) + portName_, StatusColour::Red);
-        }
+        lastText_ = MessageAt(*messages_, msg::kCannotOpen) + portName_;
+        lastColour_ = StatusColour::Red;
+        if (sink_ != nullptr) sink_->setStatus(lastText_, lastColour_);
         return;
     }
     link->setPortName(portName_);
@@ -110,8 +126,13 @@ void TReadData::run() {
     }
     if (!opened) {
         channel.reportFailure(msg::kCannotOpen);
+        lastText_ = channel.lastText();
+        lastColour_ = channel.lastColour();
         return;
     }
+    // The port's after-open notice: the link state shows the port name.
+    portOpened_ = true;
+    if (sink_ != nullptr) sink_->notifyPortOpened(portName_);
     try {
         result_ = runKind(channel, scratch);
     } catch (const std::exception&) {
@@ -119,6 +140,8 @@ void TReadData::run() {
         channel.reportFailure(msg::kPortError);
         result_ = 1;
     }
+    lastText_ = channel.lastText();
+    lastColour_ = channel.lastColour();
 }
 
 int TReadData::runKind(TransferChannel& channel, std::span<std::uint8_t> scratch) {
@@ -184,7 +207,7 @@ int TReadData::runKind(TransferChannel& channel, std::span<std::uint8_t> scratch
     return 1;
 }
 
-int RunJobAndWait(TReadData& job) {
+JobOutcome RunJobAndWait(TReadData& job) {
     QEventLoop loop;
     QObject::connect(&job, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     // Every job runs at normal priority, whatever the caller's own is.
@@ -192,7 +215,12 @@ int RunJobAndWait(TReadData& job) {
     if (!job.isFinished()) {
         loop.exec();
     }
-    return job.waitResult();
+    JobOutcome outcome = job.waitOutcome();
+    // A job that ended before the loop ran (or whose texts were still on
+    // their way when it quit) has reports waiting: they are shown now, in
+    // their order, before the caller writes anything of its own.
+    if (job.sink() != nullptr) job.sink()->deliverPending();
+    return outcome;
 }
 
 }  // namespace krx

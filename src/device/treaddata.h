@@ -18,6 +18,7 @@
 
 #include "device/status_sink.h"
 #include "device/transfer_job_kind.h"
+#include "device/transfer_outcome.h"
 
 namespace krx {
 
@@ -50,6 +51,10 @@ public:
     int result() const { return result_.load(); }
     // Waits for the end of the job and returns its result.
     int waitResult();
+    // Waits for the end of the job and returns how it ended.
+    JobOutcome waitOutcome();
+    // The sink the job reports to (may be none).
+    StatusSink* sink() const { return sink_; }
 
 protected:
     void run() override;
@@ -67,11 +72,17 @@ private:
     QStringList ownMessages_;
     const QStringList* messages_;
     std::atomic<int> result_{1};
+    // Written by the job's thread before it ends, read after the wait.
+    QString lastText_;
+    StatusColour lastColour_ = StatusColour::Black;
+    bool portOpened_ = false;
 };
 
 // Starts `job` and waits for it while still processing the calling thread's
-// events, so the job's queued status texts reach the window while it runs.
-// Returns the job's result.
-int RunJobAndWait(TReadData& job);
+// events, so the job's status texts reach the window while it runs. Before
+// it returns, every text the job reported has been delivered to its sink's
+// receivers: nothing of an ended job arrives after its caller has gone on.
+// Returns how the job ended.
+JobOutcome RunJobAndWait(TReadData& job);
 
 }  // namespace krx

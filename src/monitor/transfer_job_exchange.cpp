@@ -1,6 +1,5 @@
 #include "monitor/transfer_job_exchange.h"
 
-#include "device/status_sink.h"
 #include "device/transfer_messages.h"
 #include "device/treaddata.h"
 
@@ -8,22 +7,17 @@ namespace krx {
 
 ExchangeOutcome TransferJobExchange::run(TransferJobKind job, std::span<std::uint8_t> buffer,
                                          const QStringList* messages) {
-    // The monitor's status sink: nobody watches it live, the text is copied
-    // into the status bar after the job.
-    StatusSink sink;
-    TReadData transfer(static_cast<TransferJobKind>(job), buffer, portName_, &sink);
+    // Nobody watches the monitor's jobs live: the job's last text, taken
+    // from its outcome, goes into the status bar after the job.
+    TReadData transfer(job, buffer, portName_, nullptr);
     if (messages) transfer.setMessages(messages);
     transfer.start(QThread::NormalPriority);
-    const int result = transfer.waitResult();
+    const JobOutcome outcome = transfer.waitOutcome();
 
     ExchangeOutcome out;
-    out.ok = result == 0;
-    out.message = sink.lastText();
-    if (!out.ok) {
-        const QString cannotOpen =
-            MessageAt(messages ? *messages : TransferMessages(), msg::kCannotOpen) + portName_;
-        out.portUnavailable = out.message == cannotOpen;
-    }
+    out.ok = outcome.ok;
+    out.message = outcome.message;
+    out.portUnavailable = !outcome.ok && !outcome.portOpened;
     return out;
 }
 

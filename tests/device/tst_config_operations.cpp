@@ -43,7 +43,7 @@ const QString kDataSent = QStringLiteral("Данные переданы");
 
 // The window as the operations see it: every call is logged, the status
 // labels keep their text and colour.
-class FakeHost : public OperationHost {
+class FakeHost : public OperationHost, public DeviceGateHooks {
 public:
     ConfigImage image_;
     QStringList log;
@@ -116,7 +116,8 @@ struct Bench {
     FakeHost host;
     TransferJobRunner runner{{[] { return QString::fromLatin1(sim::kSimPortName); }, &messages,
                               &actionSink, &tmpSink}};
-    ConfigOperations ops{host, runner};
+    DeviceGate gate{host};
+    ConfigOperations ops{host, runner, gate};
     QString tmpText;
     int progressMaximum = -1;
     int progressPosition = -1;
@@ -189,7 +190,7 @@ void SetSysPassword(ConfigImage& image, std::initializer_list<std::uint8_t> byte
     for (auto b : bytes) image.bytes()[at++] = b;
 }
 
-using OperationFn = bool (ConfigOperations::*)();
+using OperationFn = OperationOutcome (ConfigOperations::*)();
 
 }  // namespace
 
@@ -228,7 +229,7 @@ void TestConfigOperations::programm_sendsIdentPasswordBodyAndRestart() {
     SetSysPassword(b.host.image_, {'1', '2', '3', '4'});
     b.setDevicePassword("1234");
 
-    QVERIFY(b.ops.Programm());
+    QVERIFY(b.ops.Programm().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21),
                                  Repeat(kReadArea1, 21), {kRestart}}));
@@ -257,7 +258,7 @@ void TestConfigOperations::programmWithClearOption_writesModeMemoryBeforeRestart
     b.setArea(4, oldArea4);
     const auto sysParams = Bytes(b.host.image_.systemParameters());
 
-    QVERIFY(b.ops.Programm());
+    QVERIFY(b.ops.Programm().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21),
                                  Repeat(kReadArea1, 21), {kWriteArea4, kReadArea4, kRestart}}));
@@ -282,7 +283,7 @@ void TestConfigOperations::programmWithClearOption_failedBodyWrite_stopsBeforeMo
     faults.corruptReadOffset = 700;  // the read-back differs in one byte
     b.setFaults(faults);
 
-    QVERIFY(b.ops.Programm());
+    QVERIFY(b.ops.Programm().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21),
                                  Repeat(kReadArea1, 21)}));
@@ -335,7 +336,7 @@ void TestConfigOperations::unsupportedController_getsTextAndNoFurtherFrame() {
     const ConfigImage before = b.host.image_;
     const auto area1 = b.area(1);
 
-    QVERIFY((b.ops.*operation)());
+    QVERIFY((b.ops.*operation)().started);
 
     QCOMPARE(b.commands(), (std::vector<std::uint8_t>{kIdent}));
     QCOMPARE(b.host.actionText, expected);
@@ -363,7 +364,7 @@ void TestConfigOperations::noController_showsPlaceholderAndGivesBack() {
     faults.reply = sim::ReplyFault::Silence;
     b.setFaults(faults);
 
-    QVERIFY((b.ops.*operation)());
+    QVERIFY((b.ops.*operation)().started);
 
     // Three attempts at the identification, nothing else.
     QCOMPARE(b.commands(), (std::vector<std::uint8_t>{kIdent, kIdent, kIdent}));
@@ -390,7 +391,7 @@ void TestConfigOperations::refusedPassword_stopsAtOnce() {
     const auto area1 = b.area(1);
     const auto body = Bytes(b.host.image_.body());
 
-    QVERIFY((b.ops.*operation)());
+    QVERIFY((b.ops.*operation)().started);
 
     QCOMPARE(b.commands(), (std::vector<std::uint8_t>{kIdent, kPassword}));
     QCOMPARE(b.host.actionText, kPasswordRefused);
@@ -408,7 +409,7 @@ void TestConfigOperations::readConf_putsControllerBodyIntoImage() {
     std::fill(b.host.image_.modeMemory().begin(), b.host.image_.modeMemory().end(), 0x33);
     const auto modeMemory = Bytes(b.host.image_.modeMemory());
 
-    QVERIFY(b.ops.ReadConf());
+    QVERIFY(b.ops.ReadConf().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kReadArea1, 21)}));
     const auto frames = b.frames();
@@ -435,7 +436,7 @@ void TestConfigOperations::readConfOfInvalidBody_putsDefaultBodyAndRedText() {
     b.host.image_.systemParameters()[0] = 0x12;
     const auto tails = Bytes(std::span(b.host.image_.bytes()).subspan(5292));
 
-    QVERIFY(b.ops.ReadConf());
+    QVERIFY(b.ops.ReadConf().started);
 
     QCOMPARE(Bytes(b.host.image_.body()), Bytes(DefaultImage().body()));
     QCOMPARE(Bytes(std::span(b.host.image_.bytes()).subspan(5292)), tails);
@@ -457,7 +458,7 @@ void TestConfigOperations::readConfFailedRead_leavesImageUnchanged() {
     faults.onlyCommand = kReadArea1;
     b.setFaults(faults);
 
-    QVERIFY(b.ops.ReadConf());
+    QVERIFY(b.ops.ReadConf().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kReadArea1, 3)}));
     QVERIFY(b.host.image_ == before);
@@ -489,7 +490,7 @@ void TestConfigOperations::compareConf_sendsNoPasswordAndChangesNothing() {
     if (equal) std::copy(edited.begin(), edited.end(), b.host.image_.body().begin());
     const ConfigImage before = b.host.image_;
 
-    QVERIFY(b.ops.CompareConf());
+    QVERIFY(b.ops.CompareConf().started);
 
     QCOMPARE(b.commands(), Join({{kIdent}, Repeat(kReadArea1, 21)}));
     QCOMPARE(b.host.actionText, expected);
@@ -506,7 +507,7 @@ void TestConfigOperations::reconfigurate_appliesWithoutRestart() {
     std::copy(edited.begin(), edited.end(), b.host.image_.body().begin());
     b.setArea(4, std::vector<std::uint8_t>(10, 0x22));
 
-    QVERIFY(b.ops.Reconfigurate());
+    QVERIFY(b.ops.Reconfigurate().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21),
                                  Repeat(kReadArea1, 21), {kWriteArea4, kReadArea4, kApply}}));
@@ -529,7 +530,7 @@ void TestConfigOperations::reconfigurateFailedWrite_stillSendsApply() {
     faults.onlyCommand = kWriteArea1;
     b.setFaults(faults);
 
-    QVERIFY(b.ops.Reconfigurate());
+    QVERIFY(b.ops.Reconfigurate().started);
 
     QCOMPARE(b.commands(), (std::vector<std::uint8_t>{kIdent, kPassword, kWriteArea1, kApply}));
     QCOMPARE(b.host.actionText,
@@ -540,7 +541,7 @@ void TestConfigOperations::reconfigurateFailedWrite_stillSendsApply() {
 
 void TestConfigOperations::reset_sendsPasswordAndRestart() {
     Bench b;
-    QVERIFY(b.ops.Reset());
+    QVERIFY(b.ops.Reset().started);
 
     QCOMPARE(b.commands(), (std::vector<std::uint8_t>{kIdent, kPassword, kRestart}));
     QCOMPARE(b.frames()[1], (Frame{0x05, 0x11, 0x09, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
@@ -561,7 +562,7 @@ void TestConfigOperations::factoryConfigWithoutPassword_writesDefaultsAtOnce() {
     b.host.image_.systemParameters()[3] = 0x12;
     const auto sysParams = Bytes(b.host.image_.systemParameters());
 
-    QVERIFY(b.ops.FactoryConfig());
+    QVERIFY(b.ops.FactoryConfig().started);
 
     QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21),
                                  Repeat(kReadArea1, 21), {kWriteArea4, kReadArea4, kApply}}));
@@ -592,7 +593,7 @@ void TestConfigOperations::factoryConfigCancelledCountdown_unlocksAndWritesNothi
         return !b.host.monitorRunning;
     };
 
-    QVERIFY(b.ops.FactoryConfig());
+    QVERIFY(b.ops.FactoryConfig().started);
 
     QCOMPARE(b.commands(), (std::vector<std::uint8_t>{kIdent, kPassword}));
     QVERIFY(b.host.image_ == before);
@@ -615,7 +616,7 @@ void TestConfigOperations::factoryConfigCompletedCountdown_writesDefaults() {
         return true;
     };
 
-    QVERIFY(b.ops.FactoryConfig());
+    QVERIFY(b.ops.FactoryConfig().started);
 
     QCOMPARE(b.commands(), Join({Repeat(kWriteArea1, 21), Repeat(kReadArea1, 21),
                                  {kWriteArea4, kReadArea4, kApply}}));
@@ -631,30 +632,30 @@ void TestConfigOperations::runningOperation_refusesSecondOne() {
     Bench b;
     QList<bool> started;
     b.host.whileLocked = [&] {
-        started << b.ops.ReadConf() << b.ops.Programm() << b.ops.FactoryConfig();
+        started << b.ops.ReadConf().started << b.ops.Programm().started << b.ops.FactoryConfig().started;
     };
 
-    QVERIFY(b.ops.CompareConf());
+    QVERIFY(b.ops.CompareConf().started);
 
     QCOMPARE(started, (QList<bool>{false, false, false}));
     QCOMPARE(b.commands(), Join({{kIdent}, Repeat(kReadArea1, 21)}));
     QVERIFY(!b.ops.busy());
     b.host.whileLocked = nullptr;
-    QVERIFY(b.ops.CompareConf());
+    QVERIFY(b.ops.CompareConf().started);
 }
 
 void TestConfigOperations::restartDelay_holdsGuardUntilElapsed() {
     Bench b;
-    QVERIFY(b.ops.Reset());
+    QVERIFY(b.ops.Reset().started);
     QVERIFY(b.ops.busy());
     b.controller->clearRequests();
-    QVERIFY(!b.ops.ReadConf());
+    QVERIFY(!b.ops.ReadConf().started);
     QVERIFY(b.frames().empty());
 
     b.ops.restartDelayElapsed();
 
     QVERIFY(!b.ops.busy());
-    QVERIFY(b.ops.CompareConf());
+    QVERIFY(b.ops.CompareConf().started);
     QCOMPARE(b.commands().front(), kIdent);
 }
 

@@ -8,6 +8,11 @@
 
 #include <atomic>
 #include <memory>
+#include <thread>
+
+#include <pthread.h>
+#include <signal.h>
+#include <time.h>
 #include <vector>
 
 #include "device/serial_link.h"
@@ -84,6 +89,12 @@ private slots:
     void substitutedMessages_everyTextComesFromThatList();
     void statusText_arrivesWhileCallerWaits();
     void blockingWaitForJob_doesNotDeadlock();
+    void foreignThreadReports_waitUntilDeliveredInTheirOrder();
+    void runJobAndWait_returnsWithEveryTextShown_data();
+    void runJobAndWait_returnsWithEveryTextShown();
+    void windowStalledRightAfterStart_jobsTextsShownBeforeTheWaitReturns();
+    void outcome_carriesTheLastTextAndTheBytes();
+    void openedPort_isAnnouncedBeforeTheFirstText();
 
 private:
     std::unique_ptr<TReadData> makeJob(TransferJobKind kind, std::uint8_t area, Bytes& buffer,
@@ -127,7 +138,7 @@ std::unique_ptr<TReadData> TReadDataTest::makeJob(TransferJobKind kind, std::uin
 }
 
 int TReadDataTest::runJob(TReadData& job) {
-    const int result = RunJobAndWait(job);
+    const int result = RunJobAndWait(job).ok ? 0 : 1;
     QCoreApplication::processEvents();
     return result;
 }
@@ -380,7 +391,7 @@ void TReadDataTest::statusText_arrivesWhileCallerWaits() {
     connect(sink_.get(), &StatusSink::statusChanged, this,
             [&](const QString&, StatusColour) { runningWhenShown.push_back(job->isRunning()); });
 
-    QCOMPARE(RunJobAndWait(*job), 0);
+    QVERIFY(RunJobAndWait(*job).ok);
     QCoreApplication::processEvents();
 
     QCOMPARE(runningWhenShown.size(), std::size_t{3});
@@ -400,6 +411,146 @@ void TReadDataTest::blockingWaitForJob_doesNotDeadlock() {
     QVERIFY(recorder_->statuses.empty());  // nothing delivered yet: queued
     QCoreApplication::processEvents();
     QCOMPARE(recorder_->statuses, (Shown{Black(1), Black(4), Blue(7)}));
+}
+
+void TReadDataTest::foreignThreadReports_waitUntilDeliveredInTheirOrder() {
+    // Reports from a worker reach the sink's thread as queued calls; until
+    // that thread runs its events, or asks for them, nothing is shown.
+    std::thread worker([this] {
+        sink_->setStatus(QStringLiteral("a"), StatusColour::Black);
+        sink_->setProgressMaximum(7);
+        sink_->setStatus(QStringLiteral("b"), StatusColour::Red);
+    });
+    worker.join();
+    QVERIFY(recorder_->statuses.empty());
+    sink_->deliverPending();
+    QCOMPARE(recorder_->statuses, (Shown{{"a", StatusColour::Black}, {"b", StatusColour::Red}}));
+    QCOMPARE(recorder_->maxima, std::vector<int>{7});
+    // Nothing is delivered twice.
+    QCoreApplication::processEvents();
+    QCOMPARE(recorder_->statuses.size(), std::size_t{2});
+}
+
+void TReadDataTest::runJobAndWait_returnsWithEveryTextShown_data() {
+    QTest::addColumn<bool>("slowWindow");
+    QTest::newRow("window at full speed") << false;
+    // A window thread that needs a while for every text, as on a machine
+    // many times slower or under a thread sanitizer.
+    QTest::newRow("slow window") << true;
+}
+
+void TReadDataTest::runJobAndWait_returnsWithEveryTextShown() {
+    QFETCH(bool, slowWindow);
+    if (slowWindow) {
+        connect(sink_.get(), &StatusSink::statusChanged, this,
+                [] { QThread::usleep(3000); });
+    }
+    // Many short jobs: some end before the caller's wait loop even starts,
+    // which is where a late text used to slip past the caller.
+    const int runs = slowWindow ? 40 : 200;
+    for (int i = 0; i < runs; ++i) {
+        recorder_->statuses.clear();
+        Bytes record(88);
+        auto job = makeJob(TransferJobKind::IdentityRead, 0, record);
+        const JobOutcome out = RunJobAndWait(*job);
+        // No event processing between the wait and this check.
+        QVERIFY(out.ok);
+        QCOMPARE(recorder_->statuses, (Shown{test::Shown(1, StatusColour::Black),
+                                             test::Shown(10, StatusColour::Blue)}));
+    }
+    // And nothing of those jobs arrives afterwards.
+    recorder_->statuses.clear();
+    QCoreApplication::processEvents();
+    QVERIFY(recorder_->statuses.empty());
+}
+
+namespace {
+
+pthread_t gWindowThread;
+
+// The window thread loses the processor for a while (a loaded or much slower
+// machine): long enough for a short job to run to its end meanwhile.
+void StallWindowThread(int) {
+    timespec pause{0, 400'000};
+    nanosleep(&pause, nullptr);
+}
+
+}  // namespace
+
+void TReadDataTest::windowStalledRightAfterStart_jobsTextsShownBeforeTheWaitReturns() {
+    struct sigaction stall {};
+    stall.sa_handler = StallWindowThread;
+    stall.sa_flags = SA_RESTART;
+    struct sigaction previous {};
+    QCOMPARE(sigaction(SIGUSR1, &stall, &previous), 0);
+    gWindowThread = pthread_self();
+    // Jobs that fail at once (no link to open), while the window thread keeps
+    // losing the processor for a moment, as on a loaded machine: now and then
+    // a job runs to its end between its start and the window's first look.
+    SetSerialLinkFactory([]() -> std::unique_ptr<SerialLink> { return nullptr; });
+    std::atomic<bool> done{false};
+    std::thread staller([&done] {
+        while (!done.load()) {
+            pthread_kill(gWindowThread, SIGUSR1);
+            std::this_thread::sleep_for(std::chrono::microseconds(600));
+        }
+    });
+    int wrong = 0;
+    for (int i = 0; i < 1000; ++i) {
+        recorder_->statuses.clear();
+        Bytes record(88);
+        auto job = makeJob(TransferJobKind::IdentityRead, 0, record);
+        const JobOutcome out = RunJobAndWait(*job);
+        // Shown before the caller goes on, not at some later event.
+        if (out.ok || recorder_->statuses != Shown{{kTexts.at(0) + "SIM1", StatusColour::Red}}) {
+            ++wrong;
+        }
+    }
+    done = true;
+    staller.join();
+    sigaction(SIGUSR1, &previous, nullptr);
+    QCoreApplication::processEvents();
+    QCOMPARE(wrong, 0);
+}
+
+void TReadDataTest::outcome_carriesTheLastTextAndTheBytes() {
+    Bytes area(5292);
+    auto job = makeJob(TransferJobKind::AreaRead, 1, area);
+    const JobOutcome read = RunJobAndWait(*job);
+    QVERIFY(read.ok);
+    QVERIFY(read.portOpened);
+    QCOMPARE(read.message, kTexts.at(7));
+    QCOMPARE(read.colour, StatusColour::Blue);
+    QCOMPARE(read.bytes, area1());
+
+    Bytes none(88);
+    auto failing = makeJob(TransferJobKind::IdentityRead, 0, none, QStringLiteral("NOWHERE"));
+    SetSerialLinkFactory({});  // the system's ports: NOWHERE does not exist
+    const JobOutcome refused = RunJobAndWait(*failing);
+    QVERIFY(!refused.ok);
+    QVERIFY(!refused.portOpened);
+    QCOMPARE(refused.message, kTexts.at(0) + "NOWHERE");
+    QCOMPARE(refused.colour, StatusColour::Red);
+    QVERIFY(refused.bytes.empty());
+}
+
+void TReadDataTest::openedPort_isAnnouncedBeforeTheFirstText() {
+    QStringList seen;
+    connect(sink_.get(), &StatusSink::portOpened, this,
+            [&seen](const QString& port) { seen << "opened " + port; });
+    connect(sink_.get(), &StatusSink::statusChanged, this,
+            [&seen](const QString& text) { seen << text; });
+    Bytes record(36);
+    auto job = makeJob(TransferJobKind::StatusRead, 0, record);
+    QVERIFY(RunJobAndWait(*job).ok);
+    QCOMPARE(seen, (QStringList{"opened SIM1", kTexts.at(1), kTexts.at(7)}));
+
+    // A port that cannot be opened announces nothing.
+    seen.clear();
+    SetSerialLinkFactory({});
+    auto failing = makeJob(TransferJobKind::StatusRead, 0, record, QStringLiteral("NOWHERE"));
+    QVERIFY(!RunJobAndWait(*failing).ok);
+    QCOMPARE(seen, QStringList{kTexts.at(0) + "NOWHERE"});
 }
 
 QTEST_GUILESS_MAIN(TReadDataTest)

@@ -73,7 +73,7 @@ int PtyEndToEndTest::runJob(TransferJobKind kind, std::uint8_t area, Bytes& buff
     auto job = areaJob ? std::make_unique<TReadData>(kind, area, buffer, 0u, server_->portName(),
                                                      sink_.get())
                        : std::make_unique<TReadData>(kind, buffer, server_->portName(), sink_.get());
-    const int result = RunJobAndWait(*job);
+    const int result = RunJobAndWait(*job).ok ? 0 : 1;
     QCoreApplication::processEvents();
     return result;
 }

@@ -45,6 +45,8 @@ ControllerPanel::ControllerPanel(QWidget* parent)
 
 ControllerPanel::~ControllerPanel() = default;
 
+void ControllerPanel::setEditable(bool editable) { ui_->CheckBoxClearSaveArea->setEnabled(editable); }
+
 QLabel* ControllerPanel::headerLabel() const { return ui_->Label30; }
 QLabel* ControllerPanel::actionName() const { return ui_->ActionName; }
 QProgressBar* ControllerPanel::progressBar() const { return ui_->ProgressBar1; }

@@ -28,6 +28,9 @@ public:
     void adaptToModel(SectionId section) override;
     QLabel* headerLabel() const override;
     bool keepsSettings() const override { return false; }
+    // The page shows the operation's progress and stays as it is, apart
+    // from the option box.
+    void setEditable(bool editable) override;
 
     // The window's vocabulary (replaceable by the language file): the seven
     // output names and the scenario names "сценарий 1" .. "сценарий 14".

@@ -37,6 +37,8 @@ public:
     // False for a page that talks to the controller through buttons of its
     // own: the configuration actions are disabled while it is shown.
     virtual bool allowsControllerActions() const { return true; }
+    // While a command holds the device the page accepts no edits.
+    virtual void setEditable(bool editable) { setEnabled(editable); }
     // The label that shows the selected tree node's text, if the panel has one.
     virtual QLabel* headerLabel() const { return nullptr; }
 };

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "app/pages/section_panel.h"
 #include "app/shell/file_commands.h"
 #include "app/shell/port_access.h"
 #include "app/dialogs/port_dialog.h"
@@ -108,12 +109,12 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
     fileCommands_ = new FileCommands(image_, *switcher_, *dialogs_, this, programDirectory_, this);
     connect(fileCommands_, &FileCommands::fileNameChanged, this,
             [this](const QString& name) { status_->setText(StatusPanels::kFileName, name); });
-    connect(actions_.FileNew1, &QAction::triggered, fileCommands_,
-            &FileCommands::newConfiguration);
-    connect(actions_.FileOpen1, &QAction::triggered, fileCommands_,
-            &FileCommands::openConfiguration);
-    connect(actions_.FileSave1, &QAction::triggered, fileCommands_,
-            &FileCommands::saveConfiguration);
+    connect(actions_.FileNew1, &QAction::triggered, this,
+            [this] { whenIdle(&FileCommands::newConfiguration); });
+    connect(actions_.FileOpen1, &QAction::triggered, this,
+            [this] { whenIdle(&FileCommands::openConfiguration); });
+    connect(actions_.FileSave1, &QAction::triggered, this,
+            [this] { whenIdle(&FileCommands::saveConfiguration); });
 
     QString portName;
     if (!ReadProgramSettings(settingsFilePath(), portName)) portName = DefaultPortName();
@@ -160,8 +161,36 @@ void ConfiguratorWindow::UnlockDeviceActions() {
 }
 
 void ConfiguratorWindow::closeWhenIdle() {
-    closePending_ = !actions_.ComPortConfig->isEnabled();
+    closePending_ = gate_.busy() || !actions_.ComPortConfig->isEnabled();
     if (!closePending_) close();
+}
+
+template <typename Result>
+void ConfiguratorWindow::whenIdle(Result (FileCommands::*command)()) {
+    // A file command reads or replaces the image, which a running job owns.
+    if (gate_.busy()) return;
+    (fileCommands_->*command)();
+}
+
+void ConfiguratorWindow::lockDeviceActions() {
+    LockDeviceActions();
+    setEditingEnabled(false);
+    // The lock must be visible before the first job keeps the window waiting.
+    repaint();
+}
+
+void ConfiguratorWindow::unlockDeviceActions() {
+    setEditingEnabled(true);
+    UnlockDeviceActions();
+}
+
+void ConfiguratorWindow::setEditingEnabled(bool enabled) {
+    // The job that runs owns the image bytes it was handed: no section may be
+    // switched or edited until it has ended.
+    tree_->setEnabled(enabled);
+    for (int index = 0; index < SectionId::kCount; ++index) {
+        if (SectionPanel* page = pages_.at(SectionId::FromIndex(index))) page->setEditable(enabled);
+    }
 }
 
 void ConfiguratorWindow::applyActionStates() {
@@ -194,25 +223,25 @@ void ConfiguratorWindow::startMonitorLater(int delayMs) {
 
 void ConfiguratorWindow::onTimer2() {
     startMonitor();
-    UnlockDeviceActions();
+    unlockDeviceActions();
     emit delayedStartDone();
 }
 
 void ConfiguratorWindow::showPortDialog() {
-    stopMonitor();
-    {
+    // The dialog opens the port: no monitor may use it meanwhile.
+    gate_.run([this] {
         TFormCOMPortConfig dialog(*port_, *dialogs_, TFormCOMPortConfig::kDefaultCaption,
                                   TFormCOMPortConfig::kDefaultErrorText, this);
         connect(&dialog, &TFormCOMPortConfig::linkStateChanged, this,
                 &ConfiguratorWindow::linkStateChanged);
         dialog.exec();
-    }
-    startMonitor();
+    });
 }
 
 void ConfiguratorWindow::closeEvent(QCloseEvent* event) {
-    // A device operation is running while the port action is disabled.
-    if (!actions_.ComPortConfig->isEnabled()) {
+    // A command holds the device from before the monitor is stopped; the
+    // port action is disabled while the actions are locked.
+    if (gate_.busy() || !actions_.ComPortConfig->isEnabled()) {
         event->ignore();
         return;
     }

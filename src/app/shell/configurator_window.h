@@ -14,6 +14,7 @@
 #include "app/shell/user_dialogs.h"
 #include "app/shell/window_actions.h"
 #include "config/config_image.h"
+#include "device/device_gate.h"
 
 class QStackedWidget;
 class QTimer;
@@ -34,7 +35,7 @@ struct ConfiguratorWindowSetup {
     QString portOverride;
 };
 
-class ConfiguratorWindow : public QMainWindow {
+class ConfiguratorWindow : public QMainWindow, private DeviceGateHooks {
     Q_OBJECT
 public:
     static const QString kCaption;         // "Конфигуратор GSM контроллера KRX310"
@@ -65,14 +66,18 @@ public:
     void LockDeviceActions();
     void UnlockDeviceActions();
 
+    // The one gate of every command on the controller; closing, the file
+    // commands and the port dialog ask it too.
+    DeviceGate& gate() { return gate_; }
+
     // Closes now, or as soon as the running device operation has unlocked
     // the actions (a termination request must not be lost).
     void closeWhenIdle();
 
     // The monitor is started and stopped through these hooks.
     void setMonitorControl(std::function<void()> start, std::function<void()> stop);
-    void startMonitor();
-    void stopMonitor();
+    void startMonitor() override;
+    void stopMonitor() override;
     // Starts `Timer2`: after `delayMs` the monitor starts and the actions are
     // unlocked (start-up, and after a controller restart).
     void startMonitorLater(int delayMs);
@@ -96,6 +101,14 @@ private:
     void showPortDialog();
     void applyActionStates();
     QString settingsFilePath() const;
+    // The device gate's lock: the actions, and every control that could
+    // change the image while a job owns it.
+    void lockDeviceActions() override;
+    void unlockDeviceActions() override;
+    void setEditingEnabled(bool enabled);
+    // Runs a file command unless a command holds the device.
+    template <typename Result>
+    void whenIdle(Result (FileCommands::*command)());
 
     ConfigImage image_;
     std::unique_ptr<UserDialogs> dialogs_;
@@ -111,6 +124,7 @@ private:
     std::unique_ptr<SectionSwitcher> switcher_;
     FileCommands* fileCommands_ = nullptr;
 
+    DeviceGate gate_{*this};
     bool actionsLocked_ = true;
     bool controllerActionsBlockedByPage_ = false;
     bool closePending_ = false;

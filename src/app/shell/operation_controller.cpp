@@ -15,6 +15,7 @@
 #include "app/shell/section_tree.h"
 #include "app/widgets/widget_colours.h"
 #include "device/transfer_messages.h"
+#include "device/status_sink.h"
 #include "monitor/monitor_host.h"
 #include "monitor/record_decoders.h"
 
@@ -47,55 +48,60 @@ OperationController::OperationController(ConfiguratorWindow& window, ControllerD
       monitor_(monitor),
       panel_(dynamic_cast<ControllerPanel*>(window.page(sections::kController))),
       countdown_(countdown ? std::move(countdown) : CountdownRunner(RunCountdownDialog)),
-      messages_(TransferMessages()),
-      actionSink_(new StatusSink(this)),
-      tmpSink_(new StatusSink(this)),
-      runner_({[&window] { return window.port().portName(); }, &messages_, actionSink_,
-               tmpSink_}),
-      operations_(*this, runner_) {
+      session_({[&window] { return window.port().portName(); }, TransferMessages(), {}},
+               window.image(), window.gate(), *this) {
     setObjectName(QStringLiteral("OperationController"));
     Q_ASSERT(panel_);
 
-    // The jobs report from their own threads; these connections are queued
-    // and land while the window waits for the job.
-    connect(actionSink_, &StatusSink::statusChanged, this,
+    // The jobs' reports arrive in the window's thread, in their order, and
+    // all of a job's have arrived when the job's wait returns.
+    StatusSink& actionSink = session_.actionSink();
+    connect(&actionSink, &StatusSink::statusChanged, this,
             [this](const QString& text, StatusColour colour) {
                 display_.showActionName(text, ToColour(colour));
             });
     QProgressBar* bar = panel_->progressBar();
-    connect(actionSink_, &StatusSink::progressMaximumChanged, bar, &QProgressBar::setMaximum);
-    connect(actionSink_, &StatusSink::progressPositionChanged, bar, &QProgressBar::setValue);
+    connect(&actionSink, &StatusSink::progressMaximumChanged, bar, &QProgressBar::setMaximum);
+    connect(&actionSink, &StatusSink::progressPositionChanged, bar, &QProgressBar::setValue);
     QLabel* tmp = panel_->tmpLabel();
-    connect(tmpSink_, &StatusSink::statusChanged, tmp,
+    connect(&session_.tmpSink(), &StatusSink::statusChanged, tmp,
             [tmp](const QString& text, StatusColour colour) {
                 tmp->setText(text);
                 SetTextColour(tmp, ToColour(colour));
             });
+    // Every job that opens the port shows its name as the link state.
+    for (StatusSink* sink : {&actionSink, &session_.tmpSink()}) {
+        connect(sink, &StatusSink::portOpened, &window, &ConfiguratorWindow::linkStateChanged);
+    }
 
     const WindowActions& actions = window.actions();
     connect(actions.ReadConf, &QAction::triggered, this,
-            [this] { launch(&ConfigOperations::ReadConf); });
+            [this] { launch(&ControllerSession::ReadConf); });
     connect(actions.Programm, &QAction::triggered, this,
-            [this] { launch(&ConfigOperations::Programm); });
+            [this] { launch(&ControllerSession::Programm); });
     connect(actions.Reconfigurate, &QAction::triggered, this,
-            [this] { launch(&ConfigOperations::Reconfigurate); });
+            [this] { launch(&ControllerSession::Reconfigurate); });
     connect(actions.CompareConf, &QAction::triggered, this,
-            [this] { launch(&ConfigOperations::CompareConf); });
+            [this] { launch(&ControllerSession::CompareConf); });
     connect(actions.Reset, &QAction::triggered, this,
-            [this] { launch(&ConfigOperations::Reset); });
+            [this] { launch(&ControllerSession::Reset); });
     connect(actions.FactoryConfig, &QAction::triggered, this,
-            [this] { launch(&ConfigOperations::FactoryConfig); });
+            [this] { launch(&ControllerSession::FactoryConfig); });
     connect(&window, &ConfiguratorWindow::delayedStartDone, this,
             &OperationController::onDelayedStart);
 }
 
 OperationController::~OperationController() = default;
 
-void OperationController::launch(bool (ConfigOperations::*operation)()) {
-    // A trigger that slipped through while another operation waits for its
-    // job (a queued key press, a second click) is dropped here.
-    if (!(operations_.*operation)()) return;
-    if (!operations_.busy()) emit operationFinished();
+bool OperationController::busy() const { return window_.gate().busy(); }
+
+void OperationController::launch(OperationOutcome (ControllerSession::*operation)()) {
+    // A trigger that slipped through while another command holds the device
+    // (a queued key press, a second click) is dropped.
+    const OperationOutcome outcome = (session_.*operation)();
+    if (!outcome.started) return;
+    lastOutcome_ = outcome;
+    if (!busy()) emit operationFinished();
 }
 
 void OperationController::onDelayedStart() {
@@ -103,45 +109,17 @@ void OperationController::onDelayedStart() {
     // unlocked the actions.
     if (!restartPending_) return;
     restartPending_ = false;
-    setEditingEnabled(true);
-    operations_.restartDelayElapsed();
+    session_.operations().restartDelayElapsed();
     emit operationFinished();
 }
 
-void OperationController::setEditingEnabled(bool enabled) {
-    // The job that runs owns the image bytes it was handed: no section may be
-    // switched or edited until it has ended. The controller page shows the
-    // operation's progress and stays as it is, apart from the option box.
-    window_.sectionTree().setEnabled(enabled);
-    for (int index = 1; index < SectionId::kCount; ++index) {
-        if (SectionPanel* page = window_.page(SectionId::FromIndex(index))) page->setEnabled(enabled);
-    }
-    panel_->clearSaveArea()->setEnabled(enabled);
-}
-
 ConfigImage& OperationController::image() { return window_.image(); }
-
-void OperationController::stopMonitor() { window_.stopMonitor(); }
-
-void OperationController::startMonitor() { window_.startMonitor(); }
 
 void OperationController::selectRootNode() { window_.selectSection(sections::kController); }
 
 void OperationController::storeSection() { window_.storeCurrentSection(); }
 
 void OperationController::loadSection() { window_.loadCurrentSection(); }
-
-void OperationController::lockDeviceActions() {
-    window_.LockDeviceActions();
-    setEditingEnabled(false);
-    // The lock must be visible before the first job keeps the window waiting.
-    window_.repaint();
-}
-
-void OperationController::unlockDeviceActions() {
-    setEditingEnabled(true);
-    window_.UnlockDeviceActions();
-}
 
 void OperationController::showIdentification(std::span<const std::uint8_t> record) {
     if (record.size() != ident::kSize) {

@@ -1,27 +1,24 @@
 #pragma once
 // Runs the configuration operations (read, program, reconfigure, compare,
-// restart, factory reset) from the main window. It is the window side of the
-// operations: their status lines and progress bar on the controller page,
-// the identification display, the monitor, the section tree and the lock
-// that keeps the user away from the image and the port while a job owns
-// them. The operations' sequencing itself lives in ConfigOperations.
+// restart, factory reset) from the main window: the window's thin caller of
+// the controller session. It is the window side of the operations: their
+// status lines and progress bar on the controller page, the identification
+// display, the section tree, the restart timer and the factory-reset
+// dialog. The sequencing lives in ConfigOperations, the monitor and the lock
+// in the window's device gate.
 //
 // Each job runs on its own thread; the window keeps processing events while
 // it waits, so the progress bar moves and the texts change. Because the
 // window stays live, everything that could edit the image or start another
-// exchange is disabled until the operation has ended: the ten device and
-// file actions, the section tree, the editor pages and the option box.
+// exchange is disabled until the operation has ended.
 
 #include <QObject>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
 
-#include "device/config_operations.h"
+#include "device/controller_session.h"
 #include "device/operation_host.h"
-#include "device/status_sink.h"
-#include "device/transfer_job_runner.h"
 
 namespace krx {
 
@@ -47,27 +44,25 @@ public:
 
     // True from the start of an operation until it has ended, including the
     // restart delay and the factory-reset countdown.
-    bool busy() const { return operations_.busy(); }
+    bool busy() const;
+    ControllerSession& session() { return session_; }
+    // How the last operation that ran has ended.
+    const OperationOutcome& lastOutcome() const { return lastOutcome_; }
 
 signals:
     // An operation has ended and handed the window back to the user.
     void operationFinished();
 
 private:
-    // Starts `operation` unless another one runs.
-    void launch(bool (ConfigOperations::*operation)());
-    void setEditingEnabled(bool enabled);
+    // Starts `operation` unless another command holds the device.
+    void launch(OperationOutcome (ControllerSession::*operation)());
     void onDelayedStart();
 
     // OperationHost
     ConfigImage& image() override;
-    void stopMonitor() override;
-    void startMonitor() override;
     void selectRootNode() override;
     void storeSection() override;
     void loadSection() override;
-    void lockDeviceActions() override;
-    void unlockDeviceActions() override;
     void showIdentification(std::span<const std::uint8_t> record) override;
     void showPlaceholderIdentification() override;
     void replaceActionNameText(const QString& text) override;
@@ -82,11 +77,8 @@ private:
     MonitorHost& monitor_;
     ControllerPanel* panel_;
     CountdownRunner countdown_;
-    QStringList messages_;
-    StatusSink* actionSink_;
-    StatusSink* tmpSink_;
-    TransferJobRunner runner_;
-    ConfigOperations operations_;
+    ControllerSession session_;
+    OperationOutcome lastOutcome_;
     bool restartPending_ = false;
 };
 

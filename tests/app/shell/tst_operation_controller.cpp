@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/dialogs/clear_config_dialog.h"
+#include "app/shell/configurator_assembly.h"
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_wiring.h"
 #include "app/shell/operation_controller.h"
@@ -98,14 +99,15 @@ struct Rig {
     int monitorStarts = 0;
 
     explicit Rig(OperationController::CountdownRunner countdown = {}) {
-        ConfiguratorWindowSetup setup;
-        setup.dialogs = std::make_unique<testing::FakeDialogs>();
-        setup.port = std::make_unique<testing::FakePort>(QStringList{sim::kSimPortName});
-        setup.portOverride = QString::fromLatin1(sim::kSimPortName);
-        window = std::make_unique<ConfiguratorWindow>(std::move(setup));
-        wiring = new MonitorWiring(*window);
-        operations = new OperationController(*window, wiring->display(), wiring->host(),
-                                             std::move(countdown));
+        AssemblyOptions options;
+        options.window.dialogs = std::make_unique<testing::FakeDialogs>();
+        options.window.port = std::make_unique<testing::FakePort>(QStringList{sim::kSimPortName});
+        options.window.portOverride = QString::fromLatin1(sim::kSimPortName);
+        options.countdown = std::move(countdown);
+        Configurator configurator = AssembleConfigurator(std::move(options));
+        window = std::move(configurator.window);
+        wiring = configurator.monitor;
+        operations = configurator.operations;
         // The monitor starts as the wiring starts it; the rig only notes when.
         window->setMonitorControl(
             [this] {

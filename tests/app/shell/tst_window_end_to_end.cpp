@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "app/shell/configurator_assembly.h"
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_wiring.h"
 #include "app/shell/operation_controller.h"
@@ -85,12 +86,12 @@ void WindowEndToEndTest::cleanupTestCase() {
 }
 
 void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
-    ConfiguratorWindowSetup setup;
-    setup.dialogs = std::make_unique<testing::FakeDialogs>();
-    setup.portOverride = port_;  // as --port does
-    ConfiguratorWindow window(std::move(setup));
-    auto* monitor = new MonitorWiring(window);
-    auto* operations = new OperationController(window, monitor->display(), monitor->host());
+    AssemblyOptions options;
+    options.window.dialogs = std::make_unique<testing::FakeDialogs>();
+    options.window.portOverride = port_;  // as --port does
+    Configurator configurator = AssembleConfigurator(std::move(options));
+    ConfiguratorWindow& window = *configurator.window;
+    OperationController* operations = configurator.operations;
     window.show();
 
     const WindowActions& actions = window.actions();
@@ -99,7 +100,7 @@ void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
     auto* pause = window.findChild<QComboBox*>("ComboBoxCall2CallPauseX10S");
     QVERIFY(actionName && deviceName && pause);
     const auto idle = [&] {
-        return actions.Programm->isEnabled() && monitor->host().isRunning() &&
+        return actions.Programm->isEnabled() && configurator.monitor->host().isRunning() &&
                !operations->busy() && window.sectionTree().isEnabled();
     };
 

@@ -1,0 +1,16 @@
+#include "app/shell/configurator_assembly.h"
+
+#include "app/live/monitor_wiring.h"
+
+namespace krx {
+
+Configurator AssembleConfigurator(AssemblyOptions options) {
+    Configurator c;
+    c.window = std::make_unique<ConfiguratorWindow>(std::move(options.window));
+    c.monitor = new MonitorWiring(*c.window, options.monitorHost);
+    c.operations = new OperationController(*c.window, c.monitor->display(), c.monitor->host(),
+                                           std::move(options.countdown));
+    return c;
+}
+
+}  // namespace krx

@@ -1,0 +1,69 @@
+#include "device/controller_session.h"
+
+#include "config/default_image.h"
+#include "device/transfer_messages.h"
+
+namespace krx {
+
+// A session with nobody to show anything to: the restart delay ends at once
+// (nothing polls the controller afterwards), and the factory countdown is
+// the caller's decision.
+class ControllerSession::HeadlessHost : public OperationHost {
+public:
+    HeadlessHost(ConfigImage& image, std::function<bool()> countdown)
+        : image_(image), countdown_(std::move(countdown)) {}
+
+    void attach(ConfigOperations& operations) { operations_ = &operations; }
+
+    ConfigImage& image() override { return image_; }
+    void armRestartTimer(int) override {
+        if (operations_) operations_->restartDelayElapsed();
+    }
+    bool runFactoryCountdown() override { return countdown_ ? countdown_() : false; }
+
+private:
+    ConfigImage& image_;
+    std::function<bool()> countdown_;
+    ConfigOperations* operations_ = nullptr;
+};
+
+namespace {
+
+TransferJobRunner::Wiring RunnerWiring(const ControllerSession::Setup& setup,
+                                       const QStringList* messages, StatusSink* action,
+                                       StatusSink* tmp) {
+    return {setup.portName, messages, action, tmp};
+}
+
+}  // namespace
+
+ControllerSession::ControllerSession(Setup setup)
+    : messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
+      runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_)),
+      ownImage_(std::make_unique<ConfigImage>(DefaultImage())),
+      ownHooks_(std::make_unique<DeviceGateHooks>()),
+      ownGate_(std::make_unique<DeviceGate>(*ownHooks_)),
+      ownHost_(std::make_unique<HeadlessHost>(*ownImage_, setup.factoryCountdown)),
+      image_(ownImage_.get()),
+      gate_(ownGate_.get()),
+      operations_(std::make_unique<ConfigOperations>(*ownHost_, runner_, *gate_)) {
+    ownHost_->attach(*operations_);
+}
+
+ControllerSession::ControllerSession(Setup setup, ConfigImage& image, DeviceGate& gate,
+                                     OperationHost& host)
+    : messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
+      runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_)),
+      image_(&image),
+      gate_(&gate),
+      operations_(std::make_unique<ConfigOperations>(host, runner_, gate)) {}
+
+ControllerSession::~ControllerSession() = default;
+
+JobOutcome ControllerSession::runJob(const TransferStep& step) {
+    JobOutcome outcome;
+    gate_->run([&] { outcome = runner_.run(step); });
+    return outcome;
+}
+
+}  // namespace krx

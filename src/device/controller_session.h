@@ -1,0 +1,88 @@
+#pragma once
+// The controller as a program without a window sees it: one configuration
+// image, the port it is reached through, and every configuration operation
+// returning its outcome as a value. The window and the command-line tool are
+// two thin callers of the same operations; the window supplies its gate
+// hooks and its part of the sequencing (OperationHost), a headless caller
+// supplies neither.
+//
+// Status texts and progress still go out through the two status sinks, for a
+// caller that wants to follow an operation while it runs.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+#include "config/config_image.h"
+#include "device/config_operations.h"
+#include "device/device_gate.h"
+#include "device/status_sink.h"
+#include "device/transfer_job_runner.h"
+
+namespace krx {
+
+class ControllerSession {
+public:
+    struct Setup {
+        // Read at every job: the port may change between operations.
+        std::function<QString()> portName;
+        // The status texts of the jobs (the window's translatable list);
+        // the built-in texts when empty.
+        QStringList messages;
+        // What a headless factory reset does when the controller refuses
+        // the empty password: true to go on as after the full countdown.
+        // Without it the reset is cancelled.
+        std::function<bool()> factoryCountdown;
+    };
+
+    // A headless session with an image of its own (the built-in default),
+    // no monitor and no actions.
+    explicit ControllerSession(Setup setup);
+    // The window's session: its image, its gate and its host.
+    ControllerSession(Setup setup, ConfigImage& image, DeviceGate& gate, OperationHost& host);
+    ~ControllerSession();
+    ControllerSession(const ControllerSession&) = delete;
+    ControllerSession& operator=(const ControllerSession&) = delete;
+
+    ConfigImage& image() { return *image_; }
+    const ConfigImage& image() const { return *image_; }
+    DeviceGate& gate() { return *gate_; }
+    ConfigOperations& operations() { return *operations_; }
+    // The visible status line (and `ProgressBar1`), and the hidden one of the
+    // apply steps.
+    StatusSink& actionSink() { return actionSink_; }
+    StatusSink& tmpSink() { return tmpSink_; }
+    // The translatable job texts in use; the window replaces them.
+    void setMessages(const QStringList& messages) { messages_ = messages; }
+
+    OperationOutcome ReadConf() { return operations_->ReadConf(); }
+    OperationOutcome Programm() { return operations_->Programm(); }
+    OperationOutcome Reconfigurate() { return operations_->Reconfigurate(); }
+    OperationOutcome CompareConf() { return operations_->CompareConf(); }
+    OperationOutcome Reset() { return operations_->Reset(); }
+    OperationOutcome FactoryConfig() { return operations_->FactoryConfig(); }
+
+    // One job on the session's port, inside the device gate; for the direct
+    // commands. Not started (ok false, empty message) while the device is
+    // busy.
+    JobOutcome runJob(const TransferStep& step);
+
+private:
+    class HeadlessHost;
+
+    QStringList messages_;
+    StatusSink actionSink_;
+    StatusSink tmpSink_;
+    TransferJobRunner runner_;
+    std::unique_ptr<ConfigImage> ownImage_;
+    std::unique_ptr<DeviceGateHooks> ownHooks_;
+    std::unique_ptr<DeviceGate> ownGate_;
+    std::unique_ptr<HeadlessHost> ownHost_;
+    ConfigImage* image_;
+    DeviceGate* gate_;
+    std::unique_ptr<ConfigOperations> operations_;
+};
+
+}  // namespace krx
