@@ -212,6 +212,10 @@ private slots:
     void factoryConfig_monitorLosesController_cancelsCountdown();
     void factoryConfig_completedCountdown_writesDefaults();
     void closeWhenIdle_duringOperation_closesAfterItEnds();
+    void closeRequest_whileTheMonitorIsStopped_waitsForTheOperation();
+    void operationJobs_showTheOpenedPortAsLinkState_data();
+    void operationJobs_showTheOpenedPortAsLinkState();
+    void refusedController_textStandsWhenTheOperationReturns();
 
 private:
     QTemporaryDir dir_;
@@ -660,6 +664,93 @@ void OperationControllerTest::closeWhenIdle_duringOperation_closesAfterItEnds() 
     QVERIFY(asked);
     QTRY_VERIFY(!rig.window->isVisible());
     QVERIFY(QFile::exists(dir_.filePath("default.cnt")));
+}
+
+void OperationControllerTest::closeRequest_whileTheMonitorIsStopped_waitsForTheOperation() {
+    Rig rig;
+    QVERIFY(WaitIdle(rig));
+    // A termination request that arrives while the operation is still
+    // stopping the monitor (the window processes events meanwhile), before
+    // any action is locked.
+    bool asked = false;
+    bool askedBeforeTheLock = false;
+    const auto ask = [&] {
+        if (asked || !rig.operations->busy()) return;
+        asked = true;
+        askedBeforeTheLock = rig.actions().ComPortConfig->isEnabled();
+        rig.window->closeWhenIdle();  // as on SIGTERM
+    };
+    MonitorHost& monitor = rig.monitor();
+    QObject::connect(&monitor, &MonitorHost::identified, rig.window.get(), ask);
+    QObject::connect(&monitor, &MonitorHost::controllerStatus, rig.window.get(), ask);
+    QObject::connect(&monitor, &MonitorHost::controllerStatusFailed, rig.window.get(), ask);
+    bool openWhenItEnded = false;
+    QObject::connect(rig.operations, &OperationController::operationFinished, rig.window.get(),
+                     [&] { openWhenItEnded = rig.window->isVisible(); });
+
+    // The last cycle's reports reach the window during the stop; should a
+    // cycle have ended unseen, the next operation gets the request.
+    for (int attempt = 0; attempt < 5 && !asked; ++attempt) {
+        QVERIFY(WaitIdle(rig));
+        rig.actions().CompareConf->trigger();
+    }
+
+    QVERIFY(asked);
+    QVERIFY(askedBeforeTheLock);
+    QVERIFY2(openWhenItEnded, "the window closed in the middle of the operation");
+    QVERIFY(rig.operations->lastOutcome().started);
+    QVERIFY(!rig.operations->lastOutcome().message.isEmpty());
+    QTRY_VERIFY(!rig.window->isVisible());
+    QVERIFY(QFile::exists(dir_.filePath("default.cnt")));
+}
+
+void OperationControllerTest::operationJobs_showTheOpenedPortAsLinkState_data() {
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("controller answers") << false;
+    // The port opens although nobody answers: the link state is the port's.
+    QTest::newRow("controller silent") << true;
+}
+
+void OperationControllerTest::operationJobs_showTheOpenedPortAsLinkState() {
+    QFETCH(bool, silent);
+    Rig rig;
+    QVERIFY(WaitIdle(rig));
+    rig.quiet();
+    if (silent) {
+        sim::SimFaults faults;
+        faults.reply = sim::ReplyFault::Silence;
+        rig.controller->setFaults(faults);
+    }
+    rig.window->statusPanels().setText(StatusPanels::kLink, QStringLiteral("NC"));
+
+    rig.actions().CompareConf->trigger();
+
+    // Right as the operation returns, before any monitor report.
+    QCOMPARE(rig.window->statusPanels().text(StatusPanels::kLink),
+             QString::fromLatin1(sim::kSimPortName));
+    if (silent) {
+        QVERIFY(!rig.operations->lastOutcome().ok);
+        QCOMPARE(rig.operations->lastOutcome().message, QStringLiteral("Нет ответа от устройства"));
+    }
+}
+
+void OperationControllerTest::refusedController_textStandsWhenTheOperationReturns() {
+    Rig rig;
+    QVERIFY(WaitIdle(rig));
+    rig.quiet();
+    rig.controller->withDevice([](sim::SimDevice& d) {
+        d.identity().deviceName = "KRX740";
+        return 0;
+    });
+    rig.actions().ReadConf->trigger();
+    // No event processing: the identification job's own texts are already
+    // shown, so the refusal that replaced them stands.
+    QCOMPARE(rig.actionText(), QStringLiteral("Устройство KRX740 не поддерживается"));
+    QCOMPARE(rig.operations->lastOutcome().message,
+             QStringLiteral("Устройство KRX740 не поддерживается"));
+    QVERIFY(!rig.operations->lastOutcome().ok);
+    QCoreApplication::processEvents();
+    QCOMPARE(rig.actionText(), QStringLiteral("Устройство KRX740 не поддерживается"));
 }
 
 QTEST_MAIN(OperationControllerTest)
