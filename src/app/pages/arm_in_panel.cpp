@@ -90,9 +90,11 @@ void ArmInPanel::adaptToModel(SectionId section) {
             reactionLabels_[e][i]->hide();
         }
     }
-    // The restricted armed mode "ЗАЩИТА" belongs to the larger model.
+    // The restricted armed mode "ЗАЩИТА" and the perimeter key reader belong
+    // to the larger model.
     ui_->GroupBox43->hide();
     ui_->GroupBoxProtectModeLink->hide();
+    ui_->PanelPerimetersLargerModel->hide();
     ui_->LabelTouchActionDiscription->clear();
 }
 
@@ -190,10 +192,9 @@ void ArmInPanel::addTouchedKey(const QString& code) {
 }
 
 void ArmInPanel::setHeaderAlarm(bool on) {
-    if (on) {
-        SetBackgroundColour(ui_->Label21, kColourRed);
-    } else {
-        SetBackgroundColour(ui_->Label21, BackgroundColour(ui_->Label21->parentWidget()));
+    // The Arm-In header and the perimeter header light up together.
+    for (QLabel* header : {ui_->Label21, ui_->Label163}) {
+        SetBackgroundColour(header, on ? kColourRed : BackgroundColour(header->parentWidget()));
     }
 }
 
@@ -201,6 +202,7 @@ void ArmInPanel::armInCycleStarted() { setHeaderAlarm(false); }
 
 void ArmInPanel::keyPasswordRefused(const QString& text) {
     ui_->LabelTouchActionDiscription->setText(text);
+    ui_->LabelPerimetersActionDiscription->setText(text);
 }
 
 void ArmInPanel::keyRead(const KeyCodeValues& key) {

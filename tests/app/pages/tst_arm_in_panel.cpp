@@ -98,7 +98,8 @@ void TestArmInPanel::adaptToModel_trimsListsAndHidesLargerModelControls() {
          {"ComboBoxArmToRele5", "ComboBoxArmToRele6", "ComboBoxArmToRele7",
           "ComboBoxDisarmToRele5", "ComboBoxDisarmToRele6", "ComboBoxCDtoRele5",
           "ComboBoxCDtoRele6", "Label45", "Label46", "Label64", "Label59", "GroupBox43",
-          "GroupBoxProtectModeLink", "CheckBoxRestrArmMode1"}) {
+          "GroupBoxProtectModeLink", "CheckBoxRestrArmMode1", "Label163",
+          "LabelPerimetersActionDiscription"}) {
         QVERIFY2(!Control<QWidget>(*panel_, name)->isVisible(), name);
     }
     for (const char* name : {"Label21", "UpDownDelayARM", "ComboBoxArmToRele4",
@@ -271,8 +272,11 @@ void TestArmInPanel::keyRecordWithoutKey_restoresHeaderAndKeepsTable() {
     panel_->loadSection(SectionId::FromIndex(12), image_);
     panel_->keyRead({true, "0000000000000001"});
     QCOMPARE(BackgroundColour(Control<QLabel>(*panel_, "Label21")), kColourRed);
+    QCOMPARE(BackgroundColour(Control<QLabel>(*panel_, "Label163")), kColourRed);
     panel_->keyRead({false, "0000000000000002"});
     QCOMPARE(BackgroundColour(Control<QLabel>(*panel_, "Label21")), BackgroundColour(panel_.get()));
+    QLabel* perimeters = Control<QLabel>(*panel_, "Label163");
+    QCOMPARE(BackgroundColour(perimeters), BackgroundColour(perimeters->parentWidget()));
     QCOMPARE(grid()->cellText(2, KeyGrid::kCodeColumn), kBlankCode);
 }
 
@@ -287,6 +291,14 @@ void TestArmInPanel::monitorKey_reachesGridThroughHost() {
                           "получить код ключа");
     emit host.keyPasswordRefused(refusal);
     QCOMPARE(panel_->description(), refusal);
+    // The perimeter reader's line says the same.
+    QCOMPARE(Control<QLabel>(*panel_, "LabelPerimetersActionDiscription")->text(), refusal);
+    // A new cycle takes both headers back to their parent's colour.
+    emit host.keyRead(KeyCodeValues{true, "1234567890ABCDEF"});
+    QCOMPARE(BackgroundColour(Control<QLabel>(*panel_, "Label163")), kColourRed);
+    emit host.armInCycleStarted();
+    QLabel* perimeters = Control<QLabel>(*panel_, "Label163");
+    QCOMPARE(BackgroundColour(perimeters), BackgroundColour(perimeters->parentWidget()));
 }
 
 void TestArmInPanel::enteringSection_clearsDescription() {
