@@ -38,14 +38,12 @@ const std::array<std::string_view, 15>& CommTypeItems() {
     return kItems;
 }
 
-std::string_view OutputEnableCaption(int output) {
-    return IsRelay(output) ? "Разрешено" : "Разрешен";
+std::string_view OutputEnableCaption(int output, const InterfaceTexts& texts) {
+    return TextAt(texts.permissionWords, IsRelay(output) ? 0 : 1);
 }
 
-std::string_view OutputSourcesCaption(int output) {
-    return IsRelay(output)
-               ? " События воздействующие на это реле [Вкладка | Воздействие | Событие] "
-               : " События воздействующие на этот выход [Вкладка | Воздействие | Событие] ";
+std::string_view OutputSourcesCaption(int output, const InterfaceTexts& texts) {
+    return TextAt(texts.sourceListHeadings, IsRelay(output) ? 0 : 1);
 }
 
 void StoreOutput(int output, const OutputSettings& v, ConfigImage& image) {

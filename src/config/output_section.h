@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/interface_texts.h"
 
 namespace krx {
 
@@ -56,9 +57,11 @@ const std::array<std::string_view, 15>& CommTypeItems();
 // Relays are outputs 1 and 2; the captions speak of them differently.
 inline bool IsRelay(int output) { return output == 1 || output == 2; }
 // Caption of the enable box: "Разрешено" for a relay, "Разрешен" for an output.
-std::string_view OutputEnableCaption(int output);
+std::string_view OutputEnableCaption(int output,
+                                     const InterfaceTexts& texts = BuiltInInterfaceTexts());
 // Caption of the group listing what drives the output.
-std::string_view OutputSourcesCaption(int output);
+std::string_view OutputSourcesCaption(int output,
+                                      const InterfaceTexts& texts = BuiltInInterfaceTexts());
 
 // The section of output 1..7 (SectionId 19..22 edit outputs 1..4). An output
 // number outside 1..7 touches nothing.

@@ -76,10 +76,20 @@ std::string Degrees(const ConfigImage& image, std::size_t offset) {
 
 }  // namespace
 
-std::array<std::string, kOutputReactionCount> OutputSourceTexts::DefaultReactions() {
-    std::array<std::string, kOutputReactionCount> texts;
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = std::string(OutputReactionTexts()[i]);
-    return texts;
+OutputSourceTexts OutputSourceTexts::From(const InterfaceTexts& texts) {
+    OutputSourceTexts t;
+    t.scheduler = SectionNodeTextOf(texts, sections::kClock);
+    t.armIn = SectionNodeTextOf(texts, sections::kArmIn);
+    for (int i = 0; i < kListedInputs; ++i) {
+        t.inputs[std::size_t(i)] = SectionNodeTextOf(texts, SectionId::Input(i + 1));
+    }
+    for (int i = 0; i < kListedProfiles; ++i) {
+        t.profiles[std::size_t(i)] = SectionNodeTextOf(texts, SectionId::Profile(i + 1));
+    }
+    for (std::size_t i = 0; i < t.reactions.size(); ++i) {
+        t.reactions[i] = std::string(OutputReactionTexts()[i]);
+    }
+    return t;
 }
 
 std::vector<std::string> OutputSourcesList(int output, const ConfigImage& image,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/config_image.h"
+#include "config/interface_texts.h"
 #include "config/output_reaction_texts.h"
 
 namespace krx {
@@ -20,20 +21,21 @@ inline constexpr int kListedProfiles = 4;
 // the section tree nodes, reactions the texts of the reaction lists; the
 // language file may replace both.
 struct OutputSourceTexts {
-    std::string scheduler = "Часы, планировщик задач";
-    std::string armIn = "Вход [Arm In]";
-    std::array<std::string, kListedInputs> inputs = {"Вход 1", "Вход 2", "Вход 3", "Вход 4"};
-    std::array<std::string, kListedProfiles> profiles = {"Профиль 1", "Профиль 2", "Профиль 3",
-                                                         "Профиль 4"};
-    std::array<std::string, kOutputReactionCount> reactions = DefaultReactions();
+    std::string scheduler;
+    std::string armIn;
+    std::array<std::string, kListedInputs> inputs;
+    std::array<std::string, kListedProfiles> profiles;
+    std::array<std::string, kOutputReactionCount> reactions;
 
-    static std::array<std::string, kOutputReactionCount> DefaultReactions();
+    // The section titles from `texts`' tree, the reactions from the lists.
+    static OutputSourceTexts From(const InterfaceTexts& texts);
 };
 
 // The lines for output 1..7 (relay 1, relay 2, output 1..5), in the order
 // scheduler, tamper, over- and under-temperature, Arm-In, inputs 1..4,
 // profiles 1..4. Empty when nothing acts on the output.
 std::vector<std::string> OutputSourcesList(int output, const ConfigImage& image,
-                                           const OutputSourceTexts& texts = {});
+                                           const OutputSourceTexts& texts =
+                                               OutputSourceTexts::From(BuiltInInterfaceTexts()));
 
 }  // namespace krx

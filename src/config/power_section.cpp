@@ -1,5 +1,7 @@
 #include "config/power_section.h"
 
+#include "config/interface_texts.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -25,11 +27,12 @@ const std::array<std::string_view, 8>& PowerRecoveryTimeItems() {
 }
 
 const std::array<std::string_view, 4>& IndFunctionItems() {
-    static constexpr std::array<std::string_view, 4> kItems = {
-        "Показывать состояние входов на индикаторах In1-In4",
-        "Показывать уровень GSM сигнала на индикаторах In1-In4",
-        "Показывать состояние выходов на индикаторах In1-In4",
-        "Показывать информацию попеременно"};
+    // This model offers indicator functions 4 to 7 of the window's list.
+    static const std::array<std::string_view, 4> kItems = [] {
+        const auto& all = BuiltInInterfaceTexts().indicatorFunctions;
+        return std::array<std::string_view, 4>{TextAt(all, 3), TextAt(all, 4), TextAt(all, 5),
+                                               TextAt(all, 6)};
+    }();
     return kItems;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "config/config_image.h"
+#include "config/interface_texts.h"
 
 namespace krx {
 
@@ -41,17 +42,6 @@ struct ControlScenario {
 ControlScenario ReadControlScenario(int scenario, const ConfigImage& image);
 void WriteControlScenario(int scenario, const ControlScenario& record, ConfigImage& image);
 
-// The grid's words; the language file may replace them, so every rule takes
-// the words in use.
-struct ScenarioGridWords {
-    std::string header = "Форма сигнала";
-    std::string scenario = "Сценарий №";
-    std::string cyclic = "ЦИКЛ";
-    std::string high = "ВЫС";
-    std::string low = "НИЗ";
-
-    bool operator==(const ScenarioGridWords&) const = default;
-};
 
 inline constexpr int kScenarioGridRows = 15;     // header + 14 scenarios
 inline constexpr int kScenarioGridColumns = 20;  // title, cyclic, count, level, 16 durations
@@ -82,16 +72,16 @@ std::uint16_t DurationOfCell(const std::string& text);
 // A grid row into a scenario record. Steps after the end mark keep what
 // `record` held.
 void ScenarioRowToRecord(const ScenarioGridRow& row, ControlScenario& record,
-                         const ScenarioGridWords& words = {});
+                         const ScenarioGridWords& words = BuiltInInterfaceTexts().scenarioGrid);
 // A scenario record as grid row `scenario`.
 ScenarioGridRow RecordToScenarioRow(int scenario, const ControlScenario& record,
-                                    const ScenarioGridWords& words = {});
+                                    const ScenarioGridWords& words = BuiltInInterfaceTexts().scenarioGrid);
 
 // The whole table. Storing reads rows 1..14; loading fills the header and
 // every row.
 void StoreScenarios(const ScenarioGrid& grid, ConfigImage& image,
-                    const ScenarioGridWords& words = {});
+                    const ScenarioGridWords& words = BuiltInInterfaceTexts().scenarioGrid);
 void LoadScenarios(ScenarioGrid& grid, const ConfigImage& image,
-                   const ScenarioGridWords& words = {});
+                   const ScenarioGridWords& words = BuiltInInterfaceTexts().scenarioGrid);
 
 }  // namespace krx

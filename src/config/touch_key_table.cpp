@@ -93,12 +93,13 @@ void LoadTouchKeyTable(TouchKeyTable& table, const ConfigImage& image) {
     }
 }
 
-AddKeyOutcome AddTouchedKey(TouchKeyTable& table, std::string_view code) {
+AddKeyOutcome AddTouchedKey(TouchKeyTable& table, std::string_view code,
+                            const KeyTableMessages& messages) {
     for (int row = 1; row <= kTouchKeyRows; ++row) {
         if (table[static_cast<std::size_t>(row - 1)].code == code) {
             return {AddKeyResult::AlreadyListed, row,
-                    std::string(kKeyAlreadyListedPrefix) + std::string(code) +
-                        std::string(kKeyAlreadyListedSuffix)};
+                    messages.alreadyListedPrefix + std::string(code) +
+                        messages.alreadyListedSuffix};
         }
     }
     for (int row = 1; row <= kTouchKeyRows; ++row) {
@@ -109,7 +110,7 @@ AddKeyOutcome AddTouchedKey(TouchKeyTable& table, std::string_view code) {
             return {AddKeyResult::Added, row, {}};
         }
     }
-    return {AddKeyResult::MemoryFull, 0, std::string(kKeyMemoryFull)};
+    return {AddKeyResult::MemoryFull, 0, messages.memoryFull};
 }
 
 void MoveTouchKeyRow(TouchKeyTable& table, int from, int to) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/interface_texts.h"
 
 namespace krx {
 
@@ -67,11 +68,6 @@ void StoreTouchKeyTable(const TouchKeyTable& table, ConfigImage& image);
 // is not shown); otherwise the 16 digits and the name.
 void LoadTouchKeyTable(TouchKeyTable& table, const ConfigImage& image);
 
-// Texts of the description line `LabelTouchActionDiscription`.
-inline constexpr std::string_view kKeyAlreadyListedPrefix = "Ключ с кодом: ";
-inline constexpr std::string_view kKeyAlreadyListedSuffix = ", уже внесен в таблицу";
-inline constexpr std::string_view kKeyMemoryFull = "Вся память использована";
-
 // The outcome of entering a touched key into the grid.
 enum class AddKeyResult { Added, AlreadyListed, MemoryFull };
 struct AddKeyOutcome {
@@ -85,7 +81,9 @@ struct AddKeyOutcome {
 // first empty row takes the code and "KEY" + its row number as the name. A
 // row counts as empty when its code cell holds only blanks (an erased cell
 // too, since it stores as no key). With no empty row the memory is full.
-AddKeyOutcome AddTouchedKey(TouchKeyTable& table, std::string_view code);
+// The description texts come from `messages`.
+AddKeyOutcome AddTouchedKey(TouchKeyTable& table, std::string_view code,
+                            const KeyTableMessages& messages = BuiltInInterfaceTexts().keyTable);
 
 // A row dragged from grid row `from` to row `to` (both 1 .. 32): the rows in
 // between shift by one towards `from`. Out-of-range rows change nothing.

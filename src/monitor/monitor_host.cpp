@@ -13,7 +13,7 @@ MonitorHost::MonitorHost(QObject* parent)
                   parent) {}
 
 MonitorHost::MonitorHost(ExchangeFactory factory, QObject* parent)
-    : QObject(parent), factory_(std::move(factory)), transferMessages_(TransferMessages()) {
+    : QObject(parent), factory_(std::move(factory)) {
     qRegisterMetaType<krx::IdentValues>();
     qRegisterMetaType<krx::StatusValues>();
     qRegisterMetaType<krx::KeyCodeValues>();
@@ -30,7 +30,9 @@ MonitorHost::~MonitorHost() {
 
 void MonitorHost::start() {
     if (monitor_ || stopping_ || !factory_) return;
-    MonitorSettings settings{portName_, transferMessages_, shared_};
+    QStringList messages;
+    for (const std::string& text : texts_->transferMessages) messages << QString::fromStdString(text);
+    MonitorSettings settings{portName_, messages, shared_};
     monitor_ = std::make_unique<TMainPanelControl>(std::move(settings), factory_(portName_));
     forwardSignals(monitor_.get());
     monitor_->start(QThread::NormalPriority);

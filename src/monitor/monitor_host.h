@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "config/interface_texts.h"
 #include "monitor/tmainpanelcontrol.h"
 
 namespace krx {
@@ -32,7 +33,9 @@ public:
 
     void setPortName(const QString& name) { portName_ = name; }
     QString portName() const { return portName_; }
-    void setTransferMessages(const QStringList& messages) { transferMessages_ = messages; }
+    // The window's catalogue: every monitor started from now on reports its
+    // identification with the catalogue's job texts.
+    void bindTexts(const InterfaceTexts& texts) { texts_ = &texts; }
     MonitorShared& shared() { return *shared_; }
 
     // Creates and starts a monitor unless one is running or being stopped.
@@ -64,7 +67,7 @@ private:
 
     ExchangeFactory factory_;
     QString portName_;
-    QStringList transferMessages_;
+    const InterfaceTexts* texts_ = &BuiltInInterfaceTexts();
     std::shared_ptr<MonitorShared> shared_ = std::make_shared<MonitorShared>();
     std::unique_ptr<TMainPanelControl> monitor_;
     bool stopping_ = false;

@@ -33,28 +33,6 @@ int GsmStateTextIndex(std::uint8_t code) {
     return code < kGsmStateTextCount - 1 ? code : kGsmStateTextCount - 1;
 }
 
-QStringList DefaultGsmStateTexts() {
-    return {
-        QStringLiteral("Инициализация модема"),
-        QStringLiteral("Сервисный режим, обновление микропрограммы GSM модуля"),
-        QStringLiteral("Основное питание отсутствует, регистрация в сети GSM невозможна"),
-        QStringLiteral("SIM карта не установлена"),
-        QStringLiteral("SIM карта неисправна или отсутствует"),
-        QStringLiteral("Не верный PIN-код"),
-        QStringLiteral("SIM карта заблокирована, требуется PUK-код"),
-        QStringLiteral("PIN-код принят"),
-        QStringLiteral("Зарегистрирован в домашней сети"),
-        QStringLiteral("Регистрация в процессе..."),
-        QStringLiteral("Зарегистрирован в роуменге"),
-        QStringLiteral("Неизвестное состояние GSM модуля"),
-    };
-}
-
-QStringList DefaultArmStateTexts() {
-    return {QStringLiteral("ОХРАНА"), QStringLiteral("НАБЛЮДЕНИЕ"), QStringLiteral("ЗАЩИТА"),
-            QStringLiteral("Смена режима")};
-}
-
 ArmPanelLook ArmPanelLookFor(std::uint8_t code, ArmColour current) {
     switch (code) {
         case 0:

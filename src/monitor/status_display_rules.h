@@ -23,11 +23,9 @@ extern const QString kNoBindingIdText;  // 48 blanks and a dash
 extern const QString kNoUniqueIdText;
 
 
-// Index into the GSM state texts: the code itself for 0..10, else 11.
+// Index into the window's GSM state texts: the code itself for 0..10, else 11.
 int GsmStateTextIndex(std::uint8_t code);
 inline constexpr int kGsmStateTextCount = 12;
-QStringList DefaultGsmStateTexts();
-QStringList DefaultArmStateTexts();  // "ОХРАНА", "НАБЛЮДЕНИЕ", "ЗАЩИТА", "Смена режима"
 
 // Arming panel. `textIndex` selects from the arm state texts; -1 is empty.
 enum class ArmColour { ButtonFace, Red, Amber };

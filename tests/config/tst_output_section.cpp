@@ -301,8 +301,10 @@ void TestOutputSection::sources_unknownReactionCode_showsNumber() {
 void TestOutputSection::sources_titlesFromTheTree() {
     ConfigImage image = DefaultImage();
     image.setU8(452 + 76 + 2, 1);  // input 2 ActRele3
-    OutputSourceTexts texts;
-    texts.inputs[1] = "Input 2";
+    // A translated tree names the section the reaction comes from.
+    InterfaceTexts translated = BuiltInInterfaceTexts();
+    translated.sectionTree[15].text = "Input 2";
+    OutputSourceTexts texts = OutputSourceTexts::From(translated);
     texts.reactions[1] = "switch on";
     QCOMPARE(ToQt(OutputSourcesList(3, image, texts)),
              QStringList{"[Input 2]\t\t\t\tswitch on\tПри активизации входа 2"});

@@ -124,6 +124,7 @@ private:
     QStringList eventsOfFirstCycle() const;
 
     std::shared_ptr<Script> script_;
+    InterfaceTexts translated_;
     std::unique_ptr<MonitorHost> host_;
     QStringList events_;
 };
@@ -134,7 +135,9 @@ void TestMainPanelControl::init() {
     host_ = std::make_unique<MonitorHost>(
         [s = script_](const QString&) { return std::make_unique<ScriptedExchange>(s); }, nullptr);
     host_->setPortName("COM7");
-    host_->setTransferMessages({"translated"});
+    translated_ = BuiltInInterfaceTexts();
+    translated_.transferMessages = {"translated"};
+    host_->bindTexts(translated_);
     events_.clear();
     MonitorHost* h = host_.get();
     connect(h, &MonitorHost::identified, this, [this](const IdentValues& id, const QString& msg,

@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include "config/interface_texts.h"
 #include "monitor/status_display_rules.h"
 
 using namespace krx;
@@ -97,7 +98,7 @@ void TestStatusDisplayRules::gsmState_unknownCodesShareTheLastText_data() {
 void TestStatusDisplayRules::gsmState_unknownCodesShareTheLastText() {
     QFETCH(int, code);
     QFETCH(QString, text);
-    QCOMPARE(DefaultGsmStateTexts().at(GsmStateTextIndex(static_cast<std::uint8_t>(code))), text);
+    QCOMPARE(QString::fromStdString(TextAt(BuiltInInterfaceTexts().gsmStates, GsmStateTextIndex(static_cast<std::uint8_t>(code)))), text);
 }
 
 void TestStatusDisplayRules::armingPanel_captionAndColour_data() {
@@ -119,7 +120,7 @@ void TestStatusDisplayRules::armingPanel_captionAndColour() {
     for (ArmColour before : {ArmColour::ButtonFace, ArmColour::Red, ArmColour::Amber}) {
         const ArmPanelLook look = ArmPanelLookFor(static_cast<std::uint8_t>(code), before);
         const QString shown =
-            look.textIndex < 0 ? QString() : DefaultArmStateTexts().at(look.textIndex);
+            look.textIndex < 0 ? QString() : QString::fromStdString(TextAt(BuiltInInterfaceTexts().armStates, look.textIndex));
         QCOMPARE(shown, caption);
         QCOMPARE(look.colour, colour);
     }
@@ -130,7 +131,7 @@ void TestStatusDisplayRules::armingPanel_modeChangeBlinksEveryCycle() {
     QList<ArmColour> seen;
     for (int cycle = 0; cycle < 3; ++cycle) {
         const ArmPanelLook look = ArmPanelLookFor(1, colour);
-        QCOMPARE(DefaultArmStateTexts().at(look.textIndex), QStringLiteral("Смена режима"));
+        QCOMPARE(QString::fromStdString(TextAt(BuiltInInterfaceTexts().armStates, look.textIndex)), QStringLiteral("Смена режима"));
         colour = look.colour;
         seen << colour;
     }

@@ -6,9 +6,6 @@
 
 namespace krx {
 
-const QString TFormCOMPortConfig::kDefaultCaption = QStringLiteral("Выбор COM порта");
-const QString TFormCOMPortConfig::kDefaultErrorText = QStringLiteral(
-    "Не возможно открыть указанный COM порт, возможно он занят другим приложением.");
 
 TFormCOMPortConfig::TFormCOMPortConfig(PortAccess& port, UserDialogs& dialogs,
                                        const QString& caption, const QString& errorText,

@@ -20,8 +20,6 @@ class UserDialogs;
 class TFormCOMPortConfig : public QDialog {
     Q_OBJECT
 public:
-    static const QString kDefaultCaption;    // "Выбор COM порта"
-    static const QString kDefaultErrorText;  // "Не возможно открыть указанный COM порт, ..."
 
     TFormCOMPortConfig(PortAccess& port, UserDialogs& dialogs, const QString& caption,
                        const QString& errorText, QWidget* parent = nullptr);

@@ -32,12 +32,11 @@ void SetEditText(QWidget* w, const QString& text) {
 }  // namespace
 
 ControllerDisplay::ControllerDisplay(QWidget* root, StatusPanelWriter setStatusPanel,
-                                     QObject* parent)
+                                     QObject* parent, const InterfaceTexts& texts)
     : QObject(parent),
       root_(root),
       setStatusPanel_(std::move(setStatusPanel)),
-      gsmStateTexts_(DefaultGsmStateTexts()),
-      armStateTexts_(DefaultArmStateTexts()),
+      texts_(texts),
       locale_(QLocale::system()) {}
 
 template <typename W>
@@ -79,7 +78,7 @@ void ControllerDisplay::showGsmSignal(int level) {
 
 void ControllerDisplay::showGsmState(std::uint8_t code) {
     const int index = GsmStateTextIndex(code);
-    setText(QStringLiteral("LabelGSMState"), gsmStateTexts_.value(index));
+    setText(QStringLiteral("LabelGSMState"), QString::fromStdString(TextAt(texts_.gsmStates, index)));
 }
 
 void ControllerDisplay::showArmingMode(std::uint8_t code) {
@@ -90,7 +89,7 @@ void ControllerDisplay::showArmingMode(std::uint8_t code) {
                               : now == kColourAmber ? ArmColour::Amber
                                                     : ArmColour::ButtonFace;
     const ArmPanelLook look = ArmPanelLookFor(code, current);
-    panel->setText(look.textIndex < 0 ? QString() : armStateTexts_.value(look.textIndex));
+    panel->setText(QString::fromStdString(TextAt(texts_.armStates, look.textIndex)));
     const QColor colour = look.colour == ArmColour::Red     ? kColourRed
                           : look.colour == ArmColour::Amber ? kColourAmber
                                                             : ButtonFaceColour();

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "config/interface_texts.h"
 #include "monitor/record_decoders.h"
 
 class QWidget;
@@ -25,11 +26,11 @@ public:
     // `setStatusPanel(index, text)` writes one panel of the status bar.
     using StatusPanelWriter = std::function<void(int panel, const QString& text)>;
 
-    ControllerDisplay(QWidget* root, StatusPanelWriter setStatusPanel, QObject* parent = nullptr);
+    // The GSM and arming texts are read from `texts`, the window's
+    // catalogue, every time they are shown.
+    ControllerDisplay(QWidget* root, StatusPanelWriter setStatusPanel, QObject* parent = nullptr,
+                      const InterfaceTexts& texts = BuiltInInterfaceTexts());
 
-    // Vocabulary of the window (the language file may replace it).
-    void setGsmStateTexts(const QStringList& texts) { gsmStateTexts_ = texts; }
-    void setArmStateTexts(const QStringList& texts) { armStateTexts_ = texts; }
     void setLocale(const QLocale& locale) { locale_ = locale; }
 
     void showIdentification(const IdentValues& ident);
@@ -63,8 +64,7 @@ private:
 
     QPointer<QWidget> root_;
     StatusPanelWriter setStatusPanel_;
-    QStringList gsmStateTexts_;
-    QStringList armStateTexts_;
+    const InterfaceTexts& texts_;
     QLocale locale_;
 };
 

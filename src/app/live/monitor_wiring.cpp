@@ -24,9 +24,10 @@ MonitorWiring::MonitorWiring(ConfiguratorWindow& window, MonitorHost* host)
           &window, [&window](int panel, const QString& text) {
               window.statusPanels().setText(panel, text);
           },
-          this)) {
+          this, window.texts())) {
     setObjectName(QStringLiteral("MonitorWiring"));
     host_->setParent(this);
+    host_->bindTexts(window.texts());
     new MonitorPresenter(host_, display_, this);
 
     if (auto* armIn = dynamic_cast<ArmInPanel*>(window.page(sections::kArmIn))) {

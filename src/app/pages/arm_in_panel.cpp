@@ -21,10 +21,7 @@ enum Event { kArm = 0, kDisarm = 1, kCountdown = 2, kRestricted = 3 };
 
 ArmInPanel::ArmInPanel(QWidget* parent)
     : SectionPanel(parent),
-      ui_(std::make_unique<Ui::ArmInPanel>()),
-      alreadyPrefix_(FromUtf8(kKeyAlreadyListedPrefix)),
-      alreadySuffix_(FromUtf8(kKeyAlreadyListedSuffix)),
-      memoryFull_(FromUtf8(kKeyMemoryFull)) {
+      ui_(std::make_unique<Ui::ArmInPanel>()) {
     ui_->setupUi(this);
     ui_->UpDownDelayARM->setRange(0, kDelayArmMax);
     ui_->UpDownDelayARM->setEditName(QStringLiteral("EditDelayARM"));
@@ -167,28 +164,13 @@ void ArmInPanel::moveKeyRow(int from, int to) {
     showKeyRows(rows);
 }
 
-void ArmInPanel::setKeyMessages(const QString& alreadyPrefix, const QString& alreadySuffix,
-                                const QString& memoryFull) {
-    alreadyPrefix_ = alreadyPrefix;
-    alreadySuffix_ = alreadySuffix;
-    memoryFull_ = memoryFull;
-}
+void ArmInPanel::applyTexts(const InterfaceTexts& texts) { keyMessages_ = texts.keyTable; }
 
 void ArmInPanel::addTouchedKey(const QString& code) {
     TouchKeyTable rows = keyRows();
-    const AddKeyOutcome outcome = AddTouchedKey(rows, code.toStdString());
-    switch (outcome.result) {
-        case AddKeyResult::Added:
-            showKeyRows(rows);
-            ui_->LabelTouchActionDiscription->clear();
-            break;
-        case AddKeyResult::AlreadyListed:
-            ui_->LabelTouchActionDiscription->setText(alreadyPrefix_ + code + alreadySuffix_);
-            break;
-        case AddKeyResult::MemoryFull:
-            ui_->LabelTouchActionDiscription->setText(memoryFull_);
-            break;
-    }
+    const AddKeyOutcome outcome = AddTouchedKey(rows, code.toStdString(), keyMessages_);
+    if (outcome.result == AddKeyResult::Added) showKeyRows(rows);
+    ui_->LabelTouchActionDiscription->setText(FromUtf8(outcome.description));
 }
 
 void ArmInPanel::setHeaderAlarm(bool on) {

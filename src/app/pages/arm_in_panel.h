@@ -43,11 +43,8 @@ public:
     KeyGrid* keyGrid() const;
     QString description() const;
 
-    // The three texts of the description line (the language file may
-    // replace them): "Ключ с кодом: ", ", уже внесен в таблицу",
-    // "Вся память использована".
-    void setKeyMessages(const QString& alreadyPrefix, const QString& alreadySuffix,
-                        const QString& memoryFull);
+    // The key table's description texts come from the catalogue.
+    void applyTexts(const InterfaceTexts& texts) override;
 
     // What the monitor reports while this section is shown.
     void armInCycleStarted();
@@ -71,9 +68,7 @@ private:
     std::array<std::array<QLabel*, kReactionListLength>, 4> reactionLabels_{};
     std::array<QComboBox*, 4> profiles_{};
     std::array<QCheckBox*, kRestrArmModeInputs> restrArmMode_{};
-    QString alreadyPrefix_;
-    QString alreadySuffix_;
-    QString memoryFull_;
+    KeyTableMessages keyMessages_ = BuiltInInterfaceTexts().keyTable;
 };
 
 }  // namespace krx

@@ -26,10 +26,9 @@ constexpr int kImitationButton[kLedCount] = {25, 27, 28, 29, 30, 31, 32, 26,
 
 ControllerPanel::ControllerPanel(QWidget* parent)
     : SectionPanel(parent),
-      ui_(std::make_unique<Ui::ControllerPanel>()),
-      outputNames_(DefaultOutputNames()),
-      scenarioNames_(DefaultScenarioNames()) {
+      ui_(std::make_unique<Ui::ControllerPanel>()) {
     ui_->setupUi(this);
+    applyTexts(BuiltInInterfaceTexts());
     // The status sink of the monitor's and the direct commands' jobs: its text
     // is copied into the status bar, it is never shown itself.
     ui_->TMPLabel->hide();
@@ -53,21 +52,32 @@ QProgressBar* ControllerPanel::progressBar() const { return ui_->ProgressBar1; }
 QLabel* ControllerPanel::tmpLabel() const { return ui_->TMPLabel; }
 QCheckBox* ControllerPanel::clearSaveArea() const { return ui_->CheckBoxClearSaveArea; }
 
-QStringList ControllerPanel::DefaultOutputNames() {
-    return {QStringLiteral("Реле 1"),  QStringLiteral("Реле 2"),  QStringLiteral("Выход 1"),
-            QStringLiteral("Выход 2"), QStringLiteral("Выход 3"), QStringLiteral("Выход 4"),
-            QStringLiteral("Выход 5")};
+namespace {
+
+// Replaces a list's items, keeping the selected index where it still exists.
+void RefillKeepingIndex(QComboBox* list, const QStringList& items) {
+    const int selected = list->currentIndex();
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(selected >= 0 && selected < list->count() ? selected
+                                                                    : (list->count() > 0 ? 0 : -1));
 }
 
-QStringList ControllerPanel::DefaultScenarioNames() {
-    QStringList names;
-    for (int i = 1; i <= 14; ++i) names << QStringLiteral("сценарий %1").arg(i);
-    return names;
+QStringList ToQt(const std::vector<std::string>& texts, int from, int count) {
+    QStringList out;
+    for (int i = from; i < from + count; ++i) out << QString::fromStdString(TextAt(texts, i));
+    return out;
 }
 
-void ControllerPanel::setOutputNames(const QStringList& names) { outputNames_ = names; }
+}  // namespace
 
-void ControllerPanel::setScenarioNames(const QStringList& names) { scenarioNames_ = names; }
+void ControllerPanel::applyTexts(const InterfaceTexts& texts) {
+    outputNames_ = ToQt(texts.outputNames, 0, kOutputCount);
+    // "Нет реакции", "Включить", "Выключить", then the 14 scenarios.
+    scenarioNames_ = ToQt(texts.outputActions, 3, 14);
+    RefillKeepingIndex(ui_->ComboBoxTestOut, outputNames_.mid(0, kModelOutputs));
+    RefillKeepingIndex(ui_->ComboBoxTestScen, scenarioNames_);
+}
 
 void ControllerPanel::adaptToModel(SectionId section) {
     Q_UNUSED(section);

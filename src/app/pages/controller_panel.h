@@ -32,10 +32,9 @@ public:
     // from the option box.
     void setEditable(bool editable) override;
 
-    // The window's vocabulary (replaceable by the language file): the seven
-    // output names and the scenario names "сценарий 1" .. "сценарий 14".
-    void setOutputNames(const QStringList& names);
-    void setScenarioNames(const QStringList& names);
+    // The test lists take this model's output names and the scenario names
+    // ("сценарий 1" .. "сценарий 14" of the output actions).
+    void applyTexts(const InterfaceTexts& texts) override;
 
     // Where the configuration operations report: the visible status line,
     // the progress of area transfers, the hidden label of jobs nobody reads,
@@ -44,9 +43,6 @@ public:
     QProgressBar* progressBar() const;
     QLabel* tmpLabel() const;
     QCheckBox* clearSaveArea() const;
-
-    static QStringList DefaultOutputNames();
-    static QStringList DefaultScenarioNames();
 
 private:
     std::unique_ptr<Ui::ControllerPanel> ui_;

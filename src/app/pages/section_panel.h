@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "config/config_image.h"
+#include "config/interface_texts.h"
 #include "config/section_id.h"
 
 class QLabel;
@@ -37,6 +38,10 @@ public:
     // False for a page that talks to the controller through buttons of its
     // own: the configuration actions are disabled while it is shown.
     virtual bool allowsControllerActions() const { return true; }
+    // Refills the page's lists and captions from the window's catalogue,
+    // keeping what each list has selected. The window calls it when it is
+    // built and whenever it substitutes its texts.
+    virtual void applyTexts(const InterfaceTexts& texts) { Q_UNUSED(texts); }
     // While a command holds the device the page accepts no edits.
     virtual void setEditable(bool editable) { setEnabled(editable); }
     // The label that shows the selected tree node's text, if the panel has one.

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -99,10 +100,11 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
     programDirectory_ = current.isEmpty() ? QString() : QDir::toNativeSeparators(current + '/');
 
     setWindowTitle(kCaption);
-    LoadSectionTree(*tree_, SectionTreeText());
+    LoadSectionTree(*tree_, SectionTreeText(texts_));
     if (QTreeWidgetItem* root = SectionItem(*tree_, sections::kController)) {
-        root->setText(0, RootNodeText());
+        root->setText(0, RootNodeText(texts_));
     }
+    applyTextsToPages();
     tree_->expandAll();
     selectSection(sections::kController);
 
@@ -134,6 +136,33 @@ QString ConfiguratorWindow::settingsFilePath() const {
 }
 
 SectionId ConfiguratorWindow::currentSectionId() const { return switcher_->current(); }
+
+void ConfiguratorWindow::setTexts(const InterfaceTexts& texts) {
+    texts_ = texts;
+    for (int index = 0; index < SectionId::kCount; ++index) {
+        const SectionId section = SectionId::FromIndex(index);
+        QTreeWidgetItem* item = SectionItem(*tree_, section);
+        if (!item) continue;
+        item->setText(0, section == sections::kController
+                             ? RootNodeText(texts_)
+                             : QString::fromStdString(SectionNodeTextOf(texts_, section)));
+    }
+    applyTextsToPages();
+    if (SectionPanel* page = pages_.at(currentSectionId())) {
+        if (QLabel* header = page->headerLabel()) header->setText(tree_->currentItem()->text(0));
+    }
+    emit textsChanged();
+}
+
+void ConfiguratorWindow::applyTextsToPages() {
+    SectionPanel* previous = nullptr;
+    for (int index = 0; index < SectionId::kCount; ++index) {
+        SectionPanel* page = pages_.at(SectionId::FromIndex(index));
+        // Several sections share a page: each page is refilled once.
+        if (page && page != previous) page->applyTexts(texts_);
+        previous = page;
+    }
+}
 
 void ConfiguratorWindow::selectSection(SectionId section) {
     if (QTreeWidgetItem* item = SectionItem(*tree_, section)) tree_->setCurrentItem(item);
@@ -230,8 +259,9 @@ void ConfiguratorWindow::onTimer2() {
 void ConfiguratorWindow::showPortDialog() {
     // The dialog opens the port: no monitor may use it meanwhile.
     gate_.run([this] {
-        TFormCOMPortConfig dialog(*port_, *dialogs_, TFormCOMPortConfig::kDefaultCaption,
-                                  TFormCOMPortConfig::kDefaultErrorText, this);
+        TFormCOMPortConfig dialog(*port_, *dialogs_,
+                                  QString::fromStdString(texts_.portDialogCaption),
+                                  QString::fromStdString(texts_.portOpenError), this);
         connect(&dialog, &TFormCOMPortConfig::linkStateChanged, this,
                 &ConfiguratorWindow::linkStateChanged);
         dialog.exec();

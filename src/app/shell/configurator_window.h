@@ -14,6 +14,7 @@
 #include "app/shell/user_dialogs.h"
 #include "app/shell/window_actions.h"
 #include "config/config_image.h"
+#include "config/interface_texts.h"
 #include "device/device_gate.h"
 
 class QStackedWidget;
@@ -43,6 +44,12 @@ public:
 
     explicit ConfiguratorWindow(ConfiguratorWindowSetup setup = {}, QWidget* parent = nullptr);
     ~ConfiguratorWindow() override;
+
+    // The window's one catalogue of run-time texts.
+    const InterfaceTexts& texts() const { return texts_; }
+    // Substitutes the catalogue (the language file does): the tree nodes,
+    // every page's lists and captions, and whoever reads the texts later.
+    void setTexts(const InterfaceTexts& texts);
 
     ConfigImage& image() { return image_; }
     const ConfigImage& image() const { return image_; }
@@ -89,6 +96,8 @@ signals:
     void linkStateChanged(const QString& text);
     // `Timer2` has fired: the monitor was started and the actions unlocked.
     void delayedStartDone();
+    // setTexts() has put a new catalogue in place.
+    void textsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,6 +109,7 @@ private:
     void onTimer2();
     void showPortDialog();
     void applyActionStates();
+    void applyTextsToPages();
     QString settingsFilePath() const;
     // The device gate's lock: the actions, and every control that could
     // change the image while a job owns it.
@@ -110,6 +120,7 @@ private:
     template <typename Result>
     void whenIdle(Result (FileCommands::*command)());
 
+    InterfaceTexts texts_ = BuiltInInterfaceTexts();
     ConfigImage image_;
     std::unique_ptr<UserDialogs> dialogs_;
     std::unique_ptr<PortAccess> port_;

@@ -48,8 +48,8 @@ OperationController::OperationController(ConfiguratorWindow& window, ControllerD
       monitor_(monitor),
       panel_(dynamic_cast<ControllerPanel*>(window.page(sections::kController))),
       countdown_(countdown ? std::move(countdown) : CountdownRunner(RunCountdownDialog)),
-      session_({[&window] { return window.port().portName(); }, TransferMessages(), {}},
-               window.image(), window.gate(), *this) {
+      session_({[&window] { return window.port().portName(); }, {}, {}}, window.image(),
+               window.gate(), *this) {
     setObjectName(QStringLiteral("OperationController"));
     Q_ASSERT(panel_);
 
@@ -73,6 +73,17 @@ OperationController::OperationController(ConfiguratorWindow& window, ControllerD
     for (StatusSink* sink : {&actionSink, &session_.tmpSink()}) {
         connect(sink, &StatusSink::portOpened, &window, &ConfiguratorWindow::linkStateChanged);
     }
+
+    // The jobs' texts are the window's catalogue's, whenever it changes.
+    const auto takeTexts = [this] {
+        QStringList messages;
+        for (const std::string& text : window_.texts().transferMessages) {
+            messages << QString::fromStdString(text);
+        }
+        session_.setMessages(messages);
+    };
+    takeTexts();
+    connect(&window, &ConfiguratorWindow::textsChanged, this, takeTexts);
 
     const WindowActions& actions = window.actions();
     connect(actions.ReadConf, &QAction::triggered, this,

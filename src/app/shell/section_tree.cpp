@@ -10,44 +10,17 @@
 
 namespace krx {
 
-QString SectionTreeText() {
-    const QStringList lines = {
-        "GSM контроллер",
-        "\tОбщие параметры соединений",
-        "\t\tСоединение 1",
-        "\t\tСоединение 2",
-        "\t\tСоединение 3",
-        "\t\tСоединение 4",
-        "\t\tСоединение 5",
-        "\t\tСоединение 6",
-        "\t\tСоединение 7",
-        "\t\tСоединение 8",
-        "\tЧасы, планировщик задач",
-        "\tПитание, температура, индикация, контроль вскрытия",
-        "\tВход [Arm In]",
-        "\tВходы",
-        "\t\tВход 1",
-        "\t\tВход 2",
-        "\t\tВход 3",
-        "\t\tВход 4",
-        "\tВыходы",
-        "\t\tРеле 1",
-        "\t\tРеле 2",
-        "\t\tВыход 1",
-        "\t\tВыход 2",
-        "\t\tСценарии управления",
-        "\tПрофили",
-        "\t\tПрофиль 1",
-        "\t\tПрофиль 2",
-        "\t\tПрофиль 3",
-        "\t\tПрофиль 4",
-        "\tСистемные параметры",
-    };
+QString SectionTreeText(const InterfaceTexts& texts) {
+    QStringList lines;
+    for (const SectionNodeText& node : texts.sectionTree) {
+        lines << QString(node.level, QLatin1Char('\t')) + QString::fromStdString(node.text);
+    }
     return lines.join("\r\n");
 }
 
-QString RootNodeText() {
-    return QStringLiteral("GSM контроллер ") + "KRX310" + "-" + "LT";
+QString RootNodeText(const InterfaceTexts& texts) {
+    return QString::fromStdString(SectionNodeTextOf(texts, sections::kController)) +
+           QLatin1Char(' ') + "KRX310" + "-" + "LT";
 }
 
 void LoadSectionTree(QTreeWidget& tree, const QString& text) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "config/interface_texts.h"
 #include "config/section_id.h"
 
 class QTreeWidget;
@@ -12,11 +13,12 @@ class QTreeWidgetItem;
 namespace krx {
 
 
-// The built-in tree text: lines separated by CR LF, the level given by the
-// number of leading tabs.
-QString SectionTreeText();
-// The root node's text, "GSM контроллер KRX310-LT".
-QString RootNodeText();
+// The tree text of the catalogue: lines separated by CR LF, the level given
+// by the number of leading tabs.
+QString SectionTreeText(const InterfaceTexts& texts);
+// The root node's text: the catalogue's root text, a blank and the model,
+// "GSM контроллер KRX310-LT".
+QString RootNodeText(const InterfaceTexts& texts);
 
 // Replaces the tree's nodes by the ones of `text`. A line indented deeper
 // than one level below its predecessor hangs under the deepest open node.

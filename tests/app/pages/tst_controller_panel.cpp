@@ -75,6 +75,7 @@ private slots:
 
 private:
     ControllerPanel* panel_ = nullptr;
+    InterfaceTexts texts_;
     ControllerDisplay* display_ = nullptr;
     QMap<int, QString> statusPanels_;
 
@@ -89,8 +90,9 @@ private:
 void TestControllerPanel::init() {
     panel_ = new ControllerPanel;
     statusPanels_.clear();
+    texts_ = BuiltInInterfaceTexts();
     display_ = new ControllerDisplay(
-        panel_, [this](int p, const QString& t) { statusPanels_[p] = t; }, panel_);
+        panel_, [this](int p, const QString& t) { statusPanels_[p] = t; }, panel_, texts_);
     display_->setLocale(QLocale::c());
     panel_->adaptToModel(SectionId::FromIndex(0));
 }
@@ -225,9 +227,9 @@ void TestControllerPanel::gsmState_unknownCodesAndReplacedTexts() {
     QCOMPARE(w<QLabel>("LabelGSMState")->text(), QStringLiteral("Неизвестное состояние GSM модуля"));
     display_->showGsmState(3);
     QCOMPARE(w<QLabel>("LabelGSMState")->text(), QStringLiteral("SIM карта не установлена"));
-    QStringList translated;
-    for (int i = 0; i < 12; ++i) translated << QStringLiteral("state %1").arg(i);
-    display_->setGsmStateTexts(translated);
+    // The display reads the catalogue it was given whenever it shows a text.
+    texts_.gsmStates.clear();
+    for (int i = 0; i < 12; ++i) texts_.gsmStates.push_back("state " + std::to_string(i));
     display_->showGsmState(255);
     QCOMPARE(w<QLabel>("LabelGSMState")->text(), QStringLiteral("state 11"));
     display_->showGsmSignal(31);

@@ -216,6 +216,7 @@ private slots:
     void operationJobs_showTheOpenedPortAsLinkState_data();
     void operationJobs_showTheOpenedPortAsLinkState();
     void refusedController_textStandsWhenTheOperationReturns();
+    void substitutedCatalogue_reachesTreePagesAndJobs();
 
 private:
     QTemporaryDir dir_;
@@ -751,6 +752,29 @@ void OperationControllerTest::refusedController_textStandsWhenTheOperationReturn
     QVERIFY(!rig.operations->lastOutcome().ok);
     QCoreApplication::processEvents();
     QCOMPARE(rig.actionText(), QStringLiteral("Устройство KRX740 не поддерживается"));
+}
+
+void OperationControllerTest::substitutedCatalogue_reachesTreePagesAndJobs() {
+    Rig rig;
+    QVERIFY(WaitIdle(rig));
+    auto* testOut = rig.window->findChild<QComboBox*>("ComboBoxTestOut");
+    QVERIFY(testOut);
+    testOut->setCurrentIndex(2);
+
+    InterfaceTexts translated = rig.window->texts();
+    translated.sectionTree[1].text = "General";
+    translated.outputNames[0] = "Relay one";
+    translated.transferMessages[7] = "Read done";
+    rig.window->setTexts(translated);
+
+    QCOMPARE(SectionItem(rig.window->sectionTree(), sections::kGeneral)->text(0),
+             QStringLiteral("General"));
+    QCOMPARE(testOut->itemText(0), QStringLiteral("Relay one"));
+    QCOMPARE(testOut->currentIndex(), 2);  // the selection stays
+
+    rig.actions().ReadConf->trigger();
+    QCOMPARE(rig.actionText(), QStringLiteral("Read done"));
+    QCOMPARE(rig.operations->lastOutcome().message, QStringLiteral("Read done"));
 }
 
 QTEST_MAIN(OperationControllerTest)
