@@ -1,40 +1,60 @@
 #pragma once
-// The display routines of the live records: they write decoded values into
-// the window's controls, found by their object names under one root widget
-// (the main window, or a single panel in tests). A control that is not there
-// is skipped, so each page can be built on its own.
+// The display routines of the controller page's live values: they write
+// decoded values into the page's own controls, handed over as typed
+// pointers. Texts come from the window's catalogue at every use.
 
-#include <QDateTime>
+#include <QColor>
 #include <QLocale>
-#include <QObject>
-#include <QPointer>
 #include <QString>
-#include <QStringList>
 
-#include <functional>
+#include <array>
+#include <cstdint>
 
 #include "config/interface_texts.h"
 #include "monitor/record_decoders.h"
 
+class QLabel;
+class QProgressBar;
+class QPushButton;
 class QWidget;
 
 namespace krx {
 
-class ControllerDisplay : public QObject {
-    Q_OBJECT
+struct ControllerWidgets {
+    QLabel* deviceName = nullptr;    // iDeviceNameLabel
+    QLabel* modification = nullptr;  // iModificationLabel
+    QLabel* hardwareVersion = nullptr;
+    QLabel* softwareVersion = nullptr;
+    QLabel* bootLoaderVersion = nullptr;
+    QLabel* productionDate = nullptr;
+    QLabel* countryCode = nullptr;
+    QLabel* bindingId = nullptr;  // iLabelDevSNLocked
+    QLabel* imei = nullptr;
+    QLabel* uniqueId = nullptr;  // iLabelDevSN
+    QProgressBar* signal = nullptr;
+    QLabel* gsmState = nullptr;
+    QLabel* armingMode = nullptr;  // PanelArmDisarmStatus
+    std::array<QWidget*, 16> indicators{};
+    std::array<QWidget*, 7> outputs{};
+    QLabel* balance = nullptr;
+    QLabel* temperatureCaption = nullptr;
+    QProgressBar* temperatureBar = nullptr;
+    QLabel* temperatureValue = nullptr;
+    QWidget* gpsValid = nullptr;  // PanelValidate
+    QLabel* gpsValidText = nullptr;
+    std::array<QLabel*, 7> gpsValues{};  // date and time .. satellites used
+    QPushButton* showOnMap = nullptr;
+    QLabel* actionName = nullptr;
+};
+
+class ControllerDisplay {
 public:
-    // `setStatusPanel(index, text)` writes one panel of the status bar.
-    using StatusPanelWriter = std::function<void(int panel, const QString& text)>;
+    ControllerDisplay(const ControllerWidgets& widgets, const InterfaceTexts& texts);
 
-    // The GSM and arming texts are read from `texts`, the window's
-    // catalogue, every time they are shown.
-    ControllerDisplay(QWidget* root, StatusPanelWriter setStatusPanel, QObject* parent = nullptr,
-                      const InterfaceTexts& texts = BuiltInInterfaceTexts());
-
+    void setTexts(const InterfaceTexts& texts) { texts_ = &texts; }
     void setLocale(const QLocale& locale) { locale_ = locale; }
 
     void showIdentification(const IdentValues& ident);
-    void showPlaceholderIdentification();
     void showGsmSignal(int level);
     void showGsmState(std::uint8_t code);
     void showArmingMode(std::uint8_t code);
@@ -42,29 +62,17 @@ public:
     void showOutputs(std::uint8_t mask);
     void showBalance(bool valid, float value);
     void showBoardTemperature(std::int8_t value, bool valid);
-    void showBatteryCharge(std::uint8_t raw);
-    void showMainsVoltage(std::uint8_t raw);
-    void showControllerClock(const StatusValues& status);
-    void showPcClock(const QDateTime& now);
     void resetGpsPanel();
-    // The operation status line `ActionName` of the controller page.
     void showActionName(const QString& text, const QColor& colour);
 
-    // All of the controller page's live values of one status record.
+    // All of the page's live values of one status record.
     void showControllerStatus(const StatusValues& status);
-    // What the controller page shows after a failed status read.
+    // What the page shows after a failed status read.
     void showControllerStatusLost();
 
-    void setStatusPanel(int panel, const QString& text) const;
-
 private:
-    template <typename W>
-    W* find(const QString& name) const;
-    void setText(const QString& name, const QString& text) const;
-
-    QPointer<QWidget> root_;
-    StatusPanelWriter setStatusPanel_;
-    const InterfaceTexts& texts_;
+    ControllerWidgets w_;
+    const InterfaceTexts* texts_;
     QLocale locale_;
 };
 

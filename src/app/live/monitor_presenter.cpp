@@ -1,54 +1,93 @@
 #include "app/live/monitor_presenter.h"
 
-#include "app/live/controller_display.h"
+#include "app/shell/port_access.h"
+#include "app/shell/status_panels.h"
 #include "app/widgets/widget_colours.h"
 #include "monitor/monitor_host.h"
 
 namespace krx {
 
-MonitorPresenter::MonitorPresenter(MonitorHost* host, ControllerDisplay* display, QObject* parent)
-    : QObject(parent), display_(display) {
-    ControllerDisplay* d = display_;
+MonitorPresenter::MonitorPresenter(MonitorHost* host, LiveViews views,
+                                   StatusPanelWriter setStatusPanel, QObject* parent)
+    : QObject(parent), views_(views), setStatusPanel_(std::move(setStatusPanel)) {
+    const LiveViews v = views_;
     connect(host, &MonitorHost::identified, this,
-            [d](const IdentValues& ident, const QString& message, const QString& port) {
-                d->showIdentification(ident);
-                d->setStatusPanel(3, message);
-                d->setStatusPanel(1, port);
+            [this](const IdentValues& ident, const QString& message, const QString& port) {
+                showIdentification(ident);
+                setPanel(StatusPanels::kMessage, message);
+                setPanel(StatusPanels::kLink, port);
             });
     connect(host, &MonitorHost::identificationFailed, this,
-            [d](const QString& message, bool resetGpsPanel) {
-                if (resetGpsPanel) d->resetGpsPanel();
-                d->showPlaceholderIdentification();
-                d->setStatusPanel(3, message);
-                d->setStatusPanel(1, kNotConnectedText);
-                d->showActionName(QString(), kColourBlack);
+            [this, v](const QString& message, bool resetGpsPanel) {
+                if (resetGpsPanel && v.controller) v.controller->resetGpsPanel();
+                showPlaceholderIdentification();
+                setPanel(StatusPanels::kMessage, message);
+                setPanel(StatusPanels::kLink, kLinkDownText);
+                showActionName(QString(), kColourBlack);
             });
     connect(host, &MonitorHost::deviceRejected, this,
-            [d](const QString& text) { d->showActionName(text, kColourRed); });
-    connect(host, &MonitorHost::controllerStatus, this,
-            [d](const StatusValues& status) { d->showControllerStatus(status); });
-    connect(host, &MonitorHost::controllerStatusFailed, this, [d](const QString& message) {
-        d->setStatusPanel(3, message);
-        d->showControllerStatusLost();
+            [this](const QString& text) { showActionName(text, kColourRed); });
+    connect(host, &MonitorHost::controllerStatus, this, [v](const StatusValues& status) {
+        if (v.controller) v.controller->showControllerStatus(status);
     });
-    connect(host, &MonitorHost::pcClockTick, this,
-            [d](const QDateTime& now) { d->showPcClock(now); });
-    connect(host, &MonitorHost::controllerClock, this,
-            [d](const StatusValues& status) { d->showControllerClock(status); });
-    connect(host, &MonitorHost::powerStatus, this, [d](const StatusValues& status) {
-        d->showBatteryCharge(status.batteryCharge);
-        d->showMainsVoltage(status.mainsVoltage);
-        d->showBoardTemperature(status.boardTemperature, status.temperatureValid);
+    connect(host, &MonitorHost::controllerStatusFailed, this, [this, v](const QString& message) {
+        setPanel(StatusPanels::kMessage, message);
+        if (v.controller) v.controller->showControllerStatusLost();
     });
-    connect(host, &MonitorHost::powerStatusFailed, this, [d](const QString& message) {
-        d->showBatteryCharge(0);
-        d->showMainsVoltage(0);
-        d->setStatusPanel(3, message);
+    connect(host, &MonitorHost::pcClockTick, this, [v](const QDateTime& now) {
+        if (v.clock) v.clock->showPcClock(now);
+    });
+    connect(host, &MonitorHost::controllerClock, this, [v](const StatusValues& status) {
+        if (v.clock) v.clock->showControllerClock(status);
+    });
+    connect(host, &MonitorHost::powerStatus, this, [v](const StatusValues& status) {
+        if (v.power) {
+            v.power->showBatteryCharge(status.batteryCharge);
+            v.power->showMainsVoltage(status.mainsVoltage);
+        }
+        if (v.controller) v.controller->showBoardTemperature(status.boardTemperature,
+                                                              status.temperatureValid);
+    });
+    connect(host, &MonitorHost::powerStatusFailed, this, [this, v](const QString& message) {
+        if (v.power) {
+            v.power->showBatteryCharge(0);
+            v.power->showMainsVoltage(0);
+        }
+        setPanel(StatusPanels::kMessage, message);
+    });
+    connect(host, &MonitorHost::armInCycleStarted, this, [v] {
+        if (v.armIn) v.armIn->armInCycleStarted();
+    });
+    connect(host, &MonitorHost::keyPasswordRefused, this, [v](const QString& text) {
+        if (v.armIn) v.armIn->keyPasswordRefused(text);
+    });
+    connect(host, &MonitorHost::keyRead, this, [v](const KeyCodeValues& key) {
+        if (v.armIn) v.armIn->keyRead(key);
+    });
+    connect(host, &MonitorHost::inputLevel, this, [v](const InputLevel& level) {
+        if (v.input) v.input->showInputLevel(level);
     });
     connect(host, &MonitorHost::exchangeFailed, this,
-            [d](const QString& message) { d->setStatusPanel(3, message); });
+            [this](const QString& message) { setPanel(StatusPanels::kMessage, message); });
     connect(host, &MonitorHost::cycleError, this,
-            [d](const QString& text) { d->setStatusPanel(3, text); });
+            [this](const QString& text) { setPanel(StatusPanels::kMessage, text); });
+}
+
+void MonitorPresenter::setPanel(int panel, const QString& text) const {
+    if (setStatusPanel_) setStatusPanel_(panel, text);
+}
+
+void MonitorPresenter::showIdentification(const IdentValues& ident) {
+    if (views_.controller) views_.controller->showIdentification(ident);
+    setPanel(StatusPanels::kVersion, VersionPanelText(ident));
+}
+
+void MonitorPresenter::showPlaceholderIdentification() {
+    showIdentification(PlaceholderIdentValues());
+}
+
+void MonitorPresenter::showActionName(const QString& text, const QColor& colour) {
+    if (views_.controller) views_.controller->showActionName(text, colour);
 }
 
 }  // namespace krx

@@ -1,17 +1,17 @@
 #pragma once
 // Puts the monitor into the main window: the host that starts and stops it
-// through the window's hooks, the display routines and the presenter that
-// show its reports, and what the monitor has to know of the window (the
-// selected section, the administrative password, whether the controller
-// time is being typed).
+// through the window's hooks, the presenter that hands its reports to the
+// pages' typed live views, and what the monitor has to know of the window
+// (the selected section, the administrative password, whether the
+// controller time is being typed).
 
 #include <QObject>
 
 namespace krx {
 
 class ConfiguratorWindow;
-class ControllerDisplay;
 class MonitorHost;
+class MonitorPresenter;
 
 class MonitorWiring : public QObject {
     Q_OBJECT
@@ -21,10 +21,7 @@ public:
     explicit MonitorWiring(ConfiguratorWindow& window, MonitorHost* host = nullptr);
 
     MonitorHost& host() const { return *host_; }
-    ControllerDisplay& display() const { return *display_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    MonitorPresenter& presenter() const { return *presenter_; }
 
 private:
     void start();
@@ -32,7 +29,7 @@ private:
 
     ConfiguratorWindow& window_;
     MonitorHost* host_;
-    ControllerDisplay* display_;
+    MonitorPresenter* presenter_;
 };
 
 }  // namespace krx

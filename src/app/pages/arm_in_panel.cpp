@@ -4,7 +4,6 @@
 #include "app/widgets/list_binding.h"
 #include "app/widgets/widget_colours.h"
 #include "config/output_name_items.h"
-#include "monitor/monitor_host.h"
 #include "ui_arm_in_panel.h"
 
 namespace krx {
@@ -197,10 +196,5 @@ void ArmInPanel::keyRead(const KeyCodeValues& key) {
     addTouchedKey(key.code);
 }
 
-void ArmInPanel::attachMonitor(MonitorHost* host) {
-    connect(host, &MonitorHost::armInCycleStarted, this, &ArmInPanel::armInCycleStarted);
-    connect(host, &MonitorHost::keyPasswordRefused, this, &ArmInPanel::keyPasswordRefused);
-    connect(host, &MonitorHost::keyRead, this, &ArmInPanel::keyRead);
-}
 
 }  // namespace krx

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "app/live/live_views.h"
 #include "app/pages/section_panel.h"
 #include "config/armin_section.h"
 
@@ -25,7 +26,7 @@ class KeyGrid;
 class MonitorHost;
 struct KeyCodeValues;
 
-class ArmInPanel : public SectionPanel {
+class ArmInPanel : public SectionPanel, public ArmInLiveView {
     Q_OBJECT
 public:
     explicit ArmInPanel(QWidget* parent = nullptr);
@@ -47,14 +48,12 @@ public:
     void applyTexts(const InterfaceTexts& texts) override;
 
     // What the monitor reports while this section is shown.
-    void armInCycleStarted();
-    void keyPasswordRefused(const QString& text);
-    void keyRead(const KeyCodeValues& key);
+    void armInCycleStarted() override;
+    void keyPasswordRefused(const QString& text) override;
+    void keyRead(const KeyCodeValues& key) override;
     // Enters a touched key (16 upper-case hexadecimal digits) into the grid.
     void addTouchedKey(const QString& code);
 
-    // Takes the key reports of every monitor the host runs.
-    void attachMonitor(MonitorHost* host);
 
 private:
     TouchKeyTable keyRows() const;

@@ -28,16 +28,43 @@ ControllerPanel::ControllerPanel(QWidget* parent)
     : SectionPanel(parent),
       ui_(std::make_unique<Ui::ControllerPanel>()) {
     ui_->setupUi(this);
+    ControllerWidgets w;
+    w.deviceName = ui_->iDeviceNameLabel;
+    w.modification = ui_->iModificationLabel;
+    w.hardwareVersion = ui_->iHardVerLabel;
+    w.softwareVersion = ui_->iSoftVerLabel;
+    w.bootLoaderVersion = ui_->iBLLabel;
+    w.productionDate = ui_->iDateLabel;
+    w.countryCode = ui_->iLabelCountryCode;
+    w.bindingId = ui_->iLabelDevSNLocked;
+    w.imei = ui_->iGSMIMEILabel;
+    w.uniqueId = ui_->iLabelDevSN;
+    w.signal = ui_->ProgressBarSignalQuality;
+    w.gsmState = ui_->LabelGSMState;
+    w.armingMode = ui_->PanelArmDisarmStatus;
+    w.indicators = {ui_->PanelLed1,  ui_->PanelLed2,  ui_->PanelLed3,  ui_->PanelLed4,
+                    ui_->PanelLed5,  ui_->PanelLed6,  ui_->PanelLed7,  ui_->PanelLed8,
+                    ui_->PanelLed9,  ui_->PanelLed10, ui_->PanelLed11, ui_->PanelLed12,
+                    ui_->PanelLed13, ui_->PanelLed14, ui_->PanelLed15, ui_->PanelLed16};
+    w.outputs = {ui_->PanelOut1, ui_->PanelOut2, ui_->PanelOut3, ui_->PanelOut4,
+                 ui_->PanelOut5, ui_->PanelOut6, ui_->PanelOut7};
+    w.balance = ui_->LabelBalans;
+    w.temperatureCaption = ui_->LabelTemperature;
+    w.temperatureBar = ui_->ProgressBarModemTemperature;
+    w.temperatureValue = ui_->LabelTempCurVal;
+    w.gpsValid = ui_->PanelValidate;
+    w.gpsValidText = ui_->LabelValidate;
+    w.gpsValues = {ui_->LabelDateTime, ui_->LabelLat,    ui_->LabelLong,          ui_->LabelAltitude,
+                   ui_->LabelSpeed,    ui_->LabelCourse, ui_->LabelSatellitesUsed};
+    w.showOnMap = ui_->ButtonShowOnMap;
+    w.actionName = ui_->ActionName;
+    for (QWidget* lamp : w.indicators) SetBackgroundColour(lamp, kColourGreen);
+    for (QWidget* lamp : w.outputs) SetBackgroundColour(lamp, kColourGreen);
+    display_ = std::make_unique<ControllerDisplay>(w, BuiltInInterfaceTexts());
     applyTexts(BuiltInInterfaceTexts());
     // The status sink of the monitor's and the direct commands' jobs: its text
     // is copied into the status bar, it is never shown itself.
     ui_->TMPLabel->hide();
-    for (int i = 1; i <= kLedCount; ++i) {
-        SetBackgroundColour(findChild<QFrame*>(QStringLiteral("PanelLed%1").arg(i)), kColourGreen);
-    }
-    for (int i = 1; i <= kOutputCount; ++i) {
-        SetBackgroundColour(findChild<QFrame*>(QStringLiteral("PanelOut%1").arg(i)), kColourGreen);
-    }
     SetBackgroundColour(ui_->PanelArmDisarmStatus, ButtonFaceColour());
     SetBackgroundColour(ui_->PanelValidate, ButtonFaceColour());
 }
@@ -71,7 +98,25 @@ QStringList ToQt(const std::vector<std::string>& texts, int from, int count) {
 
 }  // namespace
 
+void ControllerPanel::showIdentification(const IdentValues& ident) {
+    display_->showIdentification(ident);
+}
+void ControllerPanel::showControllerStatus(const StatusValues& status) {
+    display_->showControllerStatus(status);
+}
+void ControllerPanel::showControllerStatusLost() { display_->showControllerStatusLost(); }
+void ControllerPanel::showBoardTemperature(std::int8_t value, bool valid) {
+    display_->showBoardTemperature(value, valid);
+}
+void ControllerPanel::resetGpsPanel() { display_->resetGpsPanel(); }
+void ControllerPanel::showActionName(const QString& text, const QColor& colour) {
+    display_->showActionName(text, colour);
+}
+
 void ControllerPanel::applyTexts(const InterfaceTexts& texts) {
+    // The live texts (GSM states, arming modes) are read from the window's
+    // catalogue whenever they are shown.
+    display_->setTexts(texts);
     outputNames_ = ToQt(texts.outputNames, 0, kOutputCount);
     // "Нет реакции", "Включить", "Выключить", then the 14 scenarios.
     scenarioNames_ = ToQt(texts.outputActions, 3, 14);

@@ -1,13 +1,16 @@
 #pragma once
 // The controller page (section 0, `Panel10`): identification, GSM signal and
 // state, arming mode, indicators, outputs, balance, board temperature and the
-// operation status line `ActionName`. The live values are written by
-// ControllerDisplay; this class builds the page and adapts it to the model.
+// operation status line `ActionName`. The page shows the monitor's live
+// values through its ControllerLiveView, with the display routines of
+// ControllerDisplay on its own controls.
 
 #include <QStringList>
 
 #include <memory>
 
+#include "app/live/controller_display.h"
+#include "app/live/live_views.h"
 #include "app/pages/section_panel.h"
 
 class QCheckBox;
@@ -19,7 +22,7 @@ class ControllerPanel;
 
 namespace krx {
 
-class ControllerPanel : public SectionPanel {
+class ControllerPanel : public SectionPanel, public ControllerLiveView {
     Q_OBJECT
 public:
     explicit ControllerPanel(QWidget* parent = nullptr);
@@ -36,6 +39,16 @@ public:
     // ("сценарий 1" .. "сценарий 14" of the output actions).
     void applyTexts(const InterfaceTexts& texts) override;
 
+    // ControllerLiveView
+    void showIdentification(const IdentValues& ident) override;
+    void showControllerStatus(const StatusValues& status) override;
+    void showControllerStatusLost() override;
+    void showBoardTemperature(std::int8_t value, bool valid) override;
+    void resetGpsPanel() override;
+    void showActionName(const QString& text, const QColor& colour) override;
+    // Numbers in the format of `locale` (the system's by default).
+    void setLocale(const QLocale& locale) { display_->setLocale(locale); }
+
     // Where the configuration operations report: the visible status line,
     // the progress of area transfers, the hidden label of jobs nobody reads,
     // and the option to clear the mode memory when programming.
@@ -46,6 +59,7 @@ public:
 
 private:
     std::unique_ptr<Ui::ControllerPanel> ui_;
+    std::unique_ptr<ControllerDisplay> display_;
     QStringList outputNames_;
     QStringList scenarioNames_;
 };

@@ -9,7 +9,6 @@
 #include "app/widgets/list_binding.h"
 #include "config/output_name_items.h"
 #include "monitor/input_level_rules.h"
-#include "monitor/monitor_host.h"
 #include "monitor/status_display_rules.h"
 #include "ui_input_panel.h"
 
@@ -259,8 +258,5 @@ void InputPanel::showInputLevel(const InputLevel& level) {
     ui_->InputLevelDiagram->setLiveValue(level.value);
 }
 
-void InputPanel::attachMonitor(MonitorHost* host) {
-    connect(host, &MonitorHost::inputLevel, this, &InputPanel::showInputLevel);
-}
 
 }  // namespace krx

@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "app/live/live_views.h"
 #include "app/pages/section_panel.h"
 #include "config/input_section.h"
 
@@ -25,7 +26,7 @@ class InputLevelDiagram;
 class MonitorHost;
 struct InputLevel;
 
-class InputPanel : public SectionPanel {
+class InputPanel : public SectionPanel, public InputLiveView {
     Q_OBJECT
 public:
     explicit InputPanel(QWidget* parent = nullptr);
@@ -47,9 +48,7 @@ public:
     // A live value read by the monitor. It is shown only when it belongs to
     // the input on screen: a read still under way when the user switched to
     // another input must not land on it.
-    void showInputLevel(const InputLevel& level);
-    // Takes the live values of every monitor the host runs.
-    void attachMonitor(MonitorHost* host);
+    void showInputLevel(const InputLevel& level) override;
 
 private:
     void sensorTypeChosen(int index);

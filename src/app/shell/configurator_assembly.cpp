@@ -8,7 +8,7 @@ Configurator AssembleConfigurator(AssemblyOptions options) {
     Configurator c;
     c.window = std::make_unique<ConfiguratorWindow>(std::move(options.window));
     c.monitor = new MonitorWiring(*c.window, options.monitorHost);
-    c.operations = new OperationController(*c.window, c.monitor->display(), c.monitor->host(),
+    c.operations = new OperationController(*c.window, c.monitor->presenter(), c.monitor->host(),
                                            std::move(options.countdown));
     return c;
 }

@@ -8,7 +8,7 @@
 
 #include "app/dialogs/clear_config_dialog.h"
 #include "app/shell/configurator_window.h"
-#include "app/live/controller_display.h"
+#include "app/live/monitor_presenter.h"
 #include "app/pages/controller_panel.h"
 #include "app/shell/file_commands.h"
 #include "app/shell/port_access.h"
@@ -40,11 +40,11 @@ bool RunCountdownDialog(const std::function<bool()>& controllerLost, QWidget* pa
 
 }  // namespace
 
-OperationController::OperationController(ConfiguratorWindow& window, ControllerDisplay& display,
+OperationController::OperationController(ConfiguratorWindow& window, MonitorPresenter& presenter,
                                          MonitorHost& monitor, CountdownRunner countdown)
     : QObject(&window),
       window_(window),
-      display_(display),
+      presenter_(presenter),
       monitor_(monitor),
       panel_(dynamic_cast<ControllerPanel*>(window.page(sections::kController))),
       countdown_(countdown ? std::move(countdown) : CountdownRunner(RunCountdownDialog)),
@@ -58,7 +58,7 @@ OperationController::OperationController(ConfiguratorWindow& window, ControllerD
     StatusSink& actionSink = session_.actionSink();
     connect(&actionSink, &StatusSink::statusChanged, this,
             [this](const QString& text, StatusColour colour) {
-                display_.showActionName(text, ToColour(colour));
+                presenter_.showActionName(text, ToColour(colour));
             });
     QProgressBar* bar = panel_->progressBar();
     connect(&actionSink, &StatusSink::progressMaximumChanged, bar, &QProgressBar::setMaximum);
@@ -137,12 +137,12 @@ void OperationController::showIdentification(std::span<const std::uint8_t> recor
         showPlaceholderIdentification();
         return;
     }
-    display_.showIdentification(DecodeIdentRecord(record.first<ident::kSize>()));
+    presenter_.showIdentification(DecodeIdentRecord(record.first<ident::kSize>()));
     window_.repaint();
 }
 
 void OperationController::showPlaceholderIdentification() {
-    display_.showPlaceholderIdentification();
+    presenter_.showPlaceholderIdentification();
 }
 
 void OperationController::replaceActionNameText(const QString& text) {
@@ -151,7 +151,7 @@ void OperationController::replaceActionNameText(const QString& text) {
 }
 
 void OperationController::showActionNameError(const QString& text) {
-    display_.showActionName(text, kColourRed);
+    presenter_.showActionName(text, kColourRed);
 }
 
 void OperationController::setConfigurationName(const QString& name) {

@@ -23,7 +23,7 @@
 namespace krx {
 
 class ConfiguratorWindow;
-class ControllerDisplay;
+class MonitorPresenter;
 class ControllerPanel;
 class MonitorHost;
 
@@ -36,9 +36,11 @@ public:
     using CountdownRunner =
         std::function<bool(const std::function<bool()>& controllerLost, QWidget* parent)>;
 
-    // Owned by the window. `display` and `monitor` are the window's monitor
-    // wiring (MonitorWiring); the countdown defaults to the real dialog.
-    OperationController(ConfiguratorWindow& window, ControllerDisplay& display,
+    // Owned by the window. `presenter` and `monitor` are the window's monitor
+    // wiring (MonitorWiring): the identification and the status line are
+    // shown the way the monitor shows them. The countdown defaults to the
+    // real dialog.
+    OperationController(ConfiguratorWindow& window, MonitorPresenter& presenter,
                         MonitorHost& monitor, CountdownRunner countdown = {});
     ~OperationController() override;
 
@@ -73,7 +75,7 @@ private:
     bool runFactoryCountdown() override;
 
     ConfiguratorWindow& window_;
-    ControllerDisplay& display_;
+    MonitorPresenter& presenter_;
     MonitorHost& monitor_;
     ControllerPanel* panel_;
     CountdownRunner countdown_;

@@ -11,13 +11,52 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/live/controller_display.h"
+#include "app/live/power_clock_display.h"
 #include "app/pages/controller_panel.h"
 #include "app/live/monitor_presenter.h"
 #include "app/widgets/widget_colours.h"
 #include "monitor/monitor_host.h"
 
 using namespace krx;
+
+namespace {
+
+// The power and clock pages as the presenter sees them: their live views on
+// their own controls.
+class PowerAndClockPage : public QWidget, public PowerLiveView, public ClockLiveView {
+public:
+    explicit PowerAndClockPage(QWidget* parent) : QWidget(parent) {
+        auto* layout = new QVBoxLayout(this);
+        auto add = [layout](auto* widget, const char* name) {
+            widget->setObjectName(name);
+            layout->addWidget(widget);
+            return widget;
+        };
+        PowerWidgets p;
+        p.batteryPercent = add(new QLabel, "Label17");
+        p.batteryBar = add(new QProgressBar, "ProgressBarBatCharge");
+        p.batteryBar->setRange(0, 100);
+        p.batteryMessage = add(new QLabel, "LabelBatMsg");
+        p.mains = add(new QLabel, "LabelMainPower");
+        p.mainsBar = add(new QProgressBar, "ProgressBarMainPower");
+        p.mainsBar->setRange(0, 165);
+        power_ = std::make_unique<PowerDisplay>(p);
+        power_->setLocale(QLocale::c());
+        clock_ = std::make_unique<ClockDisplay>(
+            ClockWidgets{add(new QLineEdit, "MaskEditPCTime"), add(new QLineEdit, "MaskEditContrCurTime")});
+    }
+    void showBatteryCharge(std::uint8_t raw) override { power_->showBatteryCharge(raw); }
+    void showMainsVoltage(std::uint8_t raw) override { power_->showMainsVoltage(raw); }
+    void showPcClock(const QDateTime& now) override { clock_->showPcClock(now); }
+    void showControllerClock(const StatusValues& s) override { clock_->showControllerClock(s); }
+    void watchControllerTimeEditing(std::function<void(bool)>) override {}
+
+private:
+    std::unique_ptr<PowerDisplay> power_;
+    std::unique_ptr<ClockDisplay> clock_;
+};
+
+}  // namespace
 
 class TestMonitorPresenter : public QObject {
     Q_OBJECT
@@ -52,29 +91,18 @@ void TestMonitorPresenter::init() {
     auto* panel = new ControllerPanel(window_);
     layout->addWidget(panel);
     panel->adaptToModel(SectionId::FromIndex(0));
-    // The power and clock pages' controls, by name.
-    auto add = [this, layout](QWidget* widget, const char* name) {
-        widget->setObjectName(name);
-        layout->addWidget(widget);
-    };
-    add(new QLabel, "Label17");
-    auto* battery = new QProgressBar;
-    battery->setRange(0, 100);
-    add(battery, "ProgressBarBatCharge");
-    add(new QLabel, "LabelBatMsg");
-    add(new QLabel, "LabelMainPower");
-    auto* mains = new QProgressBar;
-    mains->setRange(0, 165);
-    add(mains, "ProgressBarMainPower");
-    add(new QLineEdit, "MaskEditPCTime");
-    add(new QLineEdit, "MaskEditContrCurTime");
+    panel->setLocale(QLocale::c());
+    auto* powerAndClock = new PowerAndClockPage(window_);
+    layout->addWidget(powerAndClock);
 
     panels_.clear();
-    auto* display = new ControllerDisplay(
-        window_, [this](int p, const QString& t) { panels_[p] = t; }, window_);
-    display->setLocale(QLocale::c());
+    LiveViews views;
+    views.controller = panel;
+    views.power = powerAndClock;
+    views.clock = powerAndClock;
     host_ = new MonitorHost({}, window_);
-    new MonitorPresenter(host_, display, window_);
+    new MonitorPresenter(host_, views, [this](int p, const QString& t) { panels_[p] = t; },
+                         window_);
 }
 
 void TestMonitorPresenter::cleanup() {

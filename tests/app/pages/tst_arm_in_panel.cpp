@@ -15,6 +15,7 @@
 #include "app/widgets/up_down_edit.h"
 #include "app/widgets/widget_colours.h"
 #include "config/default_image.h"
+#include "app/live/monitor_presenter.h"
 #include "monitor/monitor_host.h"
 #include "support/panel_test_helpers.h"
 
@@ -282,7 +283,10 @@ void TestArmInPanel::keyRecordWithoutKey_restoresHeaderAndKeepsTable() {
 
 void TestArmInPanel::monitorKey_reachesGridThroughHost() {
     MonitorHost host(MonitorHost::ExchangeFactory{}, nullptr);
-    panel_->attachMonitor(&host);
+    // The presenter hands the host's reports to the page's live view.
+    LiveViews views;
+    views.armIn = panel_.get();
+    MonitorPresenter presenter(&host, views, {});
     panel_->loadSection(SectionId::FromIndex(12), image_);
     emit host.keyRead(KeyCodeValues{true, "1234567890ABCDEF"});
     QCOMPARE(grid()->cellText(1, KeyGrid::kCodeColumn), QString("1234567890ABCDEF"));

@@ -14,12 +14,58 @@
 #include "app/pages/controller_panel.h"
 #include "app/widgets/widget_colours.h"
 #include "monitor/status_display_rules.h"
+#include "monitor/monitor_host.h"
+#include "app/live/monitor_presenter.h"
+#include "app/live/power_clock_display.h"
 
 using namespace krx;
 
 namespace {
 
 // The power page's controls by name, as the section 11 page carries them.
+// The page's controls by the names the window description gives them, for
+// display routines that the test drives one by one.
+ControllerWidgets WidgetsOf(QWidget& page) {
+    auto label = [&page](const char* name) {
+        auto* found = page.findChild<QLabel*>(QLatin1String(name));
+        if (!found) qFatal("no label %s", name);
+        return found;
+    };
+    auto widget = [&page](const QString& name) {
+        auto* found = page.findChild<QWidget*>(name);
+        if (!found) qFatal("no control %s", qPrintable(name));
+        return found;
+    };
+    ControllerWidgets w;
+    w.deviceName = label("iDeviceNameLabel");
+    w.modification = label("iModificationLabel");
+    w.hardwareVersion = label("iHardVerLabel");
+    w.softwareVersion = label("iSoftVerLabel");
+    w.bootLoaderVersion = label("iBLLabel");
+    w.productionDate = label("iDateLabel");
+    w.countryCode = label("iLabelCountryCode");
+    w.bindingId = label("iLabelDevSNLocked");
+    w.imei = label("iGSMIMEILabel");
+    w.uniqueId = label("iLabelDevSN");
+    w.signal = page.findChild<QProgressBar*>("ProgressBarSignalQuality");
+    w.gsmState = label("LabelGSMState");
+    w.armingMode = label("PanelArmDisarmStatus");
+    for (int i = 0; i < 16; ++i) w.indicators[std::size_t(i)] = widget(QString("PanelLed%1").arg(i + 1));
+    for (int i = 0; i < 7; ++i) w.outputs[std::size_t(i)] = widget(QString("PanelOut%1").arg(i + 1));
+    w.balance = label("LabelBalans");
+    w.temperatureCaption = label("LabelTemperature");
+    w.temperatureBar = page.findChild<QProgressBar*>("ProgressBarModemTemperature");
+    w.temperatureValue = label("LabelTempCurVal");
+    w.gpsValid = widget("PanelValidate");
+    w.gpsValidText = label("LabelValidate");
+    w.gpsValues = {label("LabelDateTime"), label("LabelLat"),    label("LabelLong"),
+                   label("LabelAltitude"), label("LabelSpeed"), label("LabelCourse"),
+                   label("LabelSatellitesUsed")};
+    w.showOnMap = page.findChild<QPushButton*>("ButtonShowOnMap");
+    w.actionName = label("ActionName");
+    return w;
+}
+
 struct PowerPageFixture {
     QWidget page;
     QLabel* percent = new QLabel(&page);
@@ -40,6 +86,7 @@ struct PowerPageFixture {
         controllerTime->setObjectName("MaskEditContrCurTime");
         pcTime->setObjectName("MaskEditPCTime");
     }
+    PowerWidgets widgets() const { return {percent, battery, batteryMessage, mains, mainsBar}; }
 };
 
 }  // namespace
@@ -76,7 +123,9 @@ private slots:
 private:
     ControllerPanel* panel_ = nullptr;
     InterfaceTexts texts_;
-    ControllerDisplay* display_ = nullptr;
+    std::unique_ptr<ControllerDisplay> display_;
+    std::unique_ptr<MonitorHost> host_;
+    std::unique_ptr<MonitorPresenter> presenter_;
     QMap<int, QString> statusPanels_;
 
     template <typename W>
@@ -91,13 +140,20 @@ void TestControllerPanel::init() {
     panel_ = new ControllerPanel;
     statusPanels_.clear();
     texts_ = BuiltInInterfaceTexts();
-    display_ = new ControllerDisplay(
-        panel_, [this](int p, const QString& t) { statusPanels_[p] = t; }, panel_, texts_);
+    display_ = std::make_unique<ControllerDisplay>(WidgetsOf(*panel_), texts_);
     display_->setLocale(QLocale::c());
+    host_ = std::make_unique<MonitorHost>(MonitorHost::ExchangeFactory{}, nullptr);
+    LiveViews views;
+    views.controller = panel_;
+    presenter_ = std::make_unique<MonitorPresenter>(
+        host_.get(), views, [this](int p, const QString& t) { statusPanels_[p] = t; });
     panel_->adaptToModel(SectionId::FromIndex(0));
 }
 
 void TestControllerPanel::cleanup() {
+    presenter_.reset();
+    host_.reset();
+    display_.reset();
     delete panel_;
     panel_ = nullptr;
 }
@@ -147,7 +203,8 @@ void TestControllerPanel::identification_showsVersionsAndPanel2() {
     id.countryCode = "RUS";
     id.bindingId = {0x01020304, 0, 0xDEADBEEF, 0x10};
     id.imei = "356789012345678";
-    display_->showIdentification(id);
+    // As the monitor and the operations show it: the page and panel 2.
+    presenter_->showIdentification(id);
     QCOMPARE(w<QLabel>("iDeviceNameLabel")->text(), QStringLiteral("KRX310"));
     QCOMPARE(w<QLabel>("iModificationLabel")->text(), QStringLiteral("LT"));
     QCOMPARE(w<QLabel>("iHardVerLabel")->text(), QStringLiteral("01.02"));
@@ -164,7 +221,7 @@ void TestControllerPanel::identification_showsVersionsAndPanel2() {
 }
 
 void TestControllerPanel::placeholderIdentification_showsDashes() {
-    display_->showPlaceholderIdentification();
+    presenter_->showPlaceholderIdentification();
     QCOMPARE(w<QLabel>("iDeviceNameLabel")->text(), QStringLiteral("--------"));
     QCOMPARE(w<QLabel>("iSoftVerLabel")->text(), QStringLiteral("--.--"));
     QCOMPARE(w<QLabel>("iDateLabel")->text(), QStringLiteral("-----------"));
@@ -330,7 +387,7 @@ void TestControllerPanel::battery_rules() {
     QFETCH(int, bar);
     QFETCH(QString, message);
     PowerPageFixture f;
-    ControllerDisplay display(&f.page, {});
+    PowerDisplay display(f.widgets());
     f.battery->setValue(50);
     display.showBatteryCharge(static_cast<std::uint8_t>(raw));
     QCOMPARE(f.percent->text(), percent);
@@ -352,7 +409,7 @@ void TestControllerPanel::mains_rules() {
     QFETCH(QString, text);
     QFETCH(int, bar);
     PowerPageFixture f;
-    ControllerDisplay display(&f.page, {});
+    PowerDisplay display(f.widgets());
     display.setLocale(QLocale::c());
     f.mainsBar->setValue(100);
     display.showMainsVoltage(static_cast<std::uint8_t>(raw));
@@ -362,7 +419,7 @@ void TestControllerPanel::mains_rules() {
 
 void TestControllerPanel::clocks_writeTheirFields() {
     PowerPageFixture f;
-    ControllerDisplay display(&f.page, {});
+    ClockDisplay display({f.pcTime, f.controllerTime});
     StatusValues s;
     s.year = 26;
     s.month = 12;

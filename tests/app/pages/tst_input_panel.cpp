@@ -25,6 +25,7 @@
 #include "app/widgets/up_down_edit.h"
 #include "app/widgets/widget_colours.h"
 #include "config/default_image.h"
+#include "app/live/monitor_presenter.h"
 #include "monitor/monitor_host.h"
 #include "support/panel_test_helpers.h"
 
@@ -371,7 +372,10 @@ void TestInputPanel::liveValue_ofAnotherInput_isIgnored() {
 
 void TestInputPanel::monitorLevel_reachesPanelThroughHost() {
     MonitorHost host(MonitorHost::ExchangeFactory{}, nullptr);
-    panel_->attachMonitor(&host);
+    // The presenter hands the host's reports to the page's live view.
+    LiveViews views;
+    views.input = panel_.get();
+    MonitorPresenter presenter(&host, views, {});
     loadInput3();
     emit host.inputLevel(InputLevel{3, 4095});
     QCOMPARE(Control<QProgressBar>(*panel_, "ProgressBarCurrentVal")->value(), 4095);
