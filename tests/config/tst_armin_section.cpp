@@ -5,17 +5,15 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/armin_section.h"
 #include "config/default_image.h"
 #include "footprint_check.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -84,10 +82,10 @@ private slots:
 
 void TestArmInSection::defaults_areZeroAndLoadAsFirstChoices() {
     const ConfigImage& d = DefaultImage();
-    QCOMPARE(Bytes(d, 3104, 34), QByteArray(34, '\0'));
-    QCOMPARE(Bytes(d, 3292, 32 * 32), QByteArray(32 * 32, '\0'));
+    QCOMPARE(ImageBytes(d, 3104, 34), QByteArray(34, '\0'));
+    QCOMPARE(ImageBytes(d, 3292, 32 * 32), QByteArray(32 * 32, '\0'));
     // "ПЕРИМЕТР2" in Windows-1251 at 3138, the larger model's, carried along.
-    QCOMPARE(Bytes(d, 3138, 10).toHex(' '), QByteArray::fromHex("CF C5 D0 C8 CC C5 D2 D0 32 00").toHex(' '));
+    QCOMPARE(ImageBytes(d, 3138, 10).toHex(' '), QByteArray::fromHex("CF C5 D0 C8 CC C5 D2 D0 32 00").toHex(' '));
 
     const ArmInSettings s = Loaded(d);
     QCOMPARE(s.delayArm, 0);
@@ -125,7 +123,7 @@ void TestArmInSection::store_writesTheBlockBitsAndKeys() {
     ConfigImage image = before;
     StoreArmIn(Sample(), image);
 
-    QCOMPARE(Bytes(image, 3104, 34).toHex(' '), kSampleBlock.toHex(' '));
+    QCOMPARE(ImageBytes(image, 3104, 34).toHex(' '), kSampleBlock.toHex(' '));
 
     // Inputs 1, 3 and 8 watched: bit 0 of their byte 55 set, nothing else.
     const int expected[] = {0x5B, 0x5A, 0x5B, 0x5A, 0x5A, 0x5A, 0x5A, 0x5B, 0x5A};
@@ -134,21 +132,21 @@ void TestArmInSection::store_writesTheBlockBitsAndKeys() {
     }
 
     // Key row 1: code most significant byte first, "Иван" in Windows-1251.
-    QCOMPARE(Bytes(image, Entry(1), 25).toHex(' '),
+    QCOMPARE(ImageBytes(image, Entry(1), 25).toHex(' '),
              QByteArray::fromHex("01 23 45 67 89 AB CD EF C8 E2 E0 ED 00 00 00 00"
                                  "00 00 00 00 00 00 00 00 00").toHex(' '));
     // An empty row stores a zero code and a zero name.
-    QCOMPARE(Bytes(image, Entry(2), 25), QByteArray(25, '\0'));
+    QCOMPARE(ImageBytes(image, Entry(2), 25), QByteArray(25, '\0'));
     // Key row 32 at 4284: a code with its top bit set.
-    QCOMPARE(Bytes(image, Entry(32), 25).toHex(' '),
+    QCOMPARE(ImageBytes(image, Entry(32), 25).toHex(' '),
              QByteArray::fromHex("80 00 00 00 00 00 00 01 4B 45 59 33 32 00 00 00"
                                  "00 00 00 00 00 00 00 00 00").toHex(' '));
 
     // The perimeter settings of the larger model and the last 7 bytes of
     // each key entry are carried unchanged.
-    QCOMPARE(Bytes(image, 3138, 3292 - 3138), Bytes(before, 3138, 3292 - 3138));
+    QCOMPARE(ImageBytes(image, 3138, 3292 - 3138), ImageBytes(before, 3138, 3292 - 3138));
     for (int row = 1; row <= 32; ++row) {
-        QCOMPARE(Bytes(image, Entry(row) + 25, 7), QByteArray(7, char(0x5A)));
+        QCOMPARE(ImageBytes(image, Entry(row) + 25, 7), QByteArray(7, char(0x5A)));
     }
     const std::string outside = test::ChangesOutsideFootprint(before, image, test::ArmInFootprint());
     QVERIFY2(outside.empty(), outside.c_str());

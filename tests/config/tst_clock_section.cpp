@@ -4,19 +4,17 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/clock_section.h"
 #include "config/default_image.h"
 #include "footprint_check.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
 
 std::size_t Task(int task) { return 2680 + 16 * std::size_t(task - 1); }
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 ClockSettings Loaded(const ConfigImage& image) {
     ClockSettings s;
@@ -70,7 +68,7 @@ private slots:
 void TestClockSection::defaults_areInTheImage() {
     const ConfigImage& d = DefaultImage();
     QCOMPARE(int(d.u8(2672)), 0x04);
-    QCOMPARE(Bytes(d, 2673, 2808 - 2673), QByteArray(2808 - 2673, '\0'));
+    QCOMPARE(ImageBytes(d, 2673, 2808 - 2673), QByteArray(2808 - 2673, '\0'));
 
     const ClockSettings s = Loaded(d);
     QCOMPARE(s.timeZone, 16);
@@ -146,7 +144,7 @@ void TestClockSection::infoMasks_writtenWholeWithBit7OfInfoRClear() {
     s.infoIn[0] = s.infoIn[3] = s.infoIn[15] = true;  // inputs 1, 4, 16
     s.infoR[1] = false;                               // relay 2 off
     StoreClock(s, image);
-    QCOMPARE(Bytes(image, 2676, 4), QByteArray("\x09\x80\x7D\xA5", 4));
+    QCOMPARE(ImageBytes(image, 2676, 4), QByteArray("\x09\x80\x7D\xA5", 4));
     const ClockSettings back = Loaded(image);
     QVERIFY(back.infoIn == s.infoIn);
     QVERIFY(back.infoR == s.infoR);
@@ -212,8 +210,8 @@ void TestClockSection::storeTask_packsTheRecord() {
                               char(image.u8(t + 14));
     QCOMPARE(actual.toHex(' '), stored.toHex(' '));
     // The unused bytes of the record stay as they were.
-    QCOMPARE(Bytes(image, t + 1, 3), Bytes(before, t + 1, 3));
-    QCOMPARE(Bytes(image, t + 7, 5), Bytes(before, t + 7, 5));
+    QCOMPARE(ImageBytes(image, t + 1, 3), ImageBytes(before, t + 1, 3));
+    QCOMPARE(ImageBytes(image, t + 7, 5), ImageBytes(before, t + 7, 5));
     QCOMPARE(int(image.u8(t + 15)), int(before.u8(t + 15)));
 }
 
@@ -292,7 +290,7 @@ void TestClockSection::outputTaskBeyondThisModel_isKeptAsItCame() {
     const SchedulerRow row = LoadedTask(1, image);
     QCOMPARE(row.action, -1);
     StoreSchedulerTask(1, row, image);
-    QCOMPARE(Bytes(image, t, 16), Bytes(before, t, 16));
+    QCOMPARE(ImageBytes(image, t, 16), ImageBytes(before, t, 16));
 }
 
 void TestClockSection::selectAction_hidesAndResetsTheExtraList_data() {

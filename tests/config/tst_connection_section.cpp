@@ -4,19 +4,17 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/connection_section.h"
 #include "config/default_image.h"
 #include "footprint_check.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
 
 std::size_t Record(int connection) { return 68 + 36 * std::size_t(connection - 1); }
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 ConnectionSettings Loaded(int connection, const ConfigImage& image) {
     ConnectionSettings s;
@@ -64,7 +62,7 @@ void TestConnectionSection::defaults_areInEveryRecord() {
     expected[17] = 0x09;                          // voice wait "10 Min."
     expected[28] = 0x09;                          // SMS wait "10 Min."
     expected[29] = 0x05;                          // "Русский", "Имя пользователя"
-    QCOMPARE(Bytes(d, Record(connection), 36), expected);
+    QCOMPARE(ImageBytes(d, Record(connection), 36), expected);
 
     const ConnectionSettings s = Loaded(connection, d);
     QCOMPARE(s.phone, std::string());
@@ -113,10 +111,10 @@ void TestConnectionSection::store_touchesOnlyItsOwnRecord() {
     s.phone = "123";
     s.lang = 0;
     StoreConnection(connection, s, after);
-    QVERIFY(Bytes(after, std::size_t(first), 36) != Bytes(before, std::size_t(first), 36));
-    QCOMPARE(Bytes(after, 0, std::size_t(first)), Bytes(before, 0, std::size_t(first)));
+    QVERIFY(ImageBytes(after, std::size_t(first), 36) != ImageBytes(before, std::size_t(first), 36));
+    QCOMPARE(ImageBytes(after, 0, std::size_t(first)), ImageBytes(before, 0, std::size_t(first)));
     const std::size_t end = std::size_t(first) + 36;
-    QCOMPARE(Bytes(after, end, kImageSize - end), Bytes(before, end, kImageSize - end));
+    QCOMPARE(ImageBytes(after, end, kImageSize - end), ImageBytes(before, end, kImageSize - end));
 }
 
 void TestConnectionSection::store_listsAndFlags_packIntoTheirBits() {
@@ -172,8 +170,8 @@ void TestConnectionSection::store_inputBoxes_writeAnyAndCheckedMasks() {
     s.sms.inputs = {Box::Off, Box::On, Box::On, Box::Third, Box::Off, Box::Off, Box::Off, Box::Off};
     StoreConnection(2, s, image);
     // Inputs 9..16 have no boxes: the high bytes are written 0.
-    QCOMPARE(Bytes(image, r + 22, 4), QByteArray("\x83\x00\x01\x00", 4));
-    QCOMPARE(Bytes(image, r + 30, 4), QByteArray("\x0E\x00\x06\x00", 4));
+    QCOMPARE(ImageBytes(image, r + 22, 4), QByteArray("\x83\x00\x01\x00", 4));
+    QCOMPARE(ImageBytes(image, r + 30, 4), QByteArray("\x0E\x00\x06\x00", 4));
 }
 
 void TestConnectionSection::load_inputBoxes_checkedMaskWins() {
@@ -237,7 +235,7 @@ void TestConnectionSection::store_phone_trimmedBlanksRemovedAndCut() {
     ConnectionSettings s = Loaded(5, image);
     s.phone = typed.toStdString();
     StoreConnection(5, s, image);
-    QCOMPARE(Bytes(image, r, 16), field);
+    QCOMPARE(ImageBytes(image, r, 16), field);
     QCOMPARE(int(image.u8(r + 16)), 0xC5);
 }
 
@@ -282,7 +280,7 @@ void TestConnectionSection::hiddenSettings_areStoredBackUnchanged() {
     const ConfigImage before = image;
     ConnectionSettings s = Loaded(6, image);
     StoreConnection(6, s, image);
-    QCOMPARE(Bytes(image, r, 36), Bytes(before, r, 36));
+    QCOMPARE(ImageBytes(image, r, 36), ImageBytes(before, r, 36));
 }
 
 void TestConnectionSection::connectionOutsideOneToEight_touchesNothing() {

@@ -3,16 +3,14 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "config/general_section.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 GeneralSettings Loaded(const ConfigImage& image) {
     GeneralSettings s;
@@ -44,12 +42,12 @@ void TestGeneralSection::defaults_areInTheImage() {
     QCOMPARE(int(d.u8(12)), 0x39);
     // byte 13: outdated time 15, V.110 -> 0b00011111
     QCOMPARE(int(d.u8(13)), 0x1F);
-    QCOMPARE(Bytes(d, 20, 9), QByteArray(9, '\0'));
-    QCOMPARE(Bytes(d, 29, 9), QByteArray(9, '\0'));
-    QCOMPARE(Bytes(d, 38, 5), QByteArray("4725\0", 5));
-    QCOMPARE(Bytes(d, 43, 9), QByteArray("lorn\0\0\0\0\0", 9));
-    QCOMPARE(Bytes(d, 52, 16), QByteArray(16, '\0'));
-    QCOMPARE(Bytes(d, 2820, 21), QByteArray(21, '\0'));
+    QCOMPARE(ImageBytes(d, 20, 9), QByteArray(9, '\0'));
+    QCOMPARE(ImageBytes(d, 29, 9), QByteArray(9, '\0'));
+    QCOMPARE(ImageBytes(d, 38, 5), QByteArray("4725\0", 5));
+    QCOMPARE(ImageBytes(d, 43, 9), QByteArray("lorn\0\0\0\0\0", 9));
+    QCOMPARE(ImageBytes(d, 52, 16), QByteArray(16, '\0'));
+    QCOMPARE(ImageBytes(d, 2820, 21), QByteArray(21, '\0'));
 
     const GeneralSettings s = Loaded(d);
     QCOMPARE(s.call2CallPauseX10S, 1);
@@ -75,7 +73,7 @@ void TestGeneralSection::store_uncheckedPasswordBox_emptiesPassword() {
     s.useSysPassword = checked;
     s.sysPassword = " secret1 ";
     StoreGeneral(s, image);
-    QCOMPARE(Bytes(image, 20, 9), field);
+    QCOMPARE(ImageBytes(image, 20, 9), field);
     QCOMPARE(s.sysPassword.empty(), !checked);
 }
 
@@ -121,8 +119,8 @@ void TestGeneralSection::store_balansIdWord_keepsTrailingBlank() {
     s.balansIdWord = " Баланс ";
     s.balansReqCmd = " *100# ";
     StoreGeneral(s, image);
-    QCOMPARE(Bytes(image, 2829, 9), QByteArray("\xC1\xE0\xEB\xE0\xED\xF1 \0\0", 9));
-    QCOMPARE(Bytes(image, 2820, 9), QByteArray("*100#\0\0\0\0", 9));
+    QCOMPARE(ImageBytes(image, 2829, 9), QByteArray("\xC1\xE0\xEB\xE0\xED\xF1 \0\0", 9));
+    QCOMPARE(ImageBytes(image, 2820, 9), QByteArray("*100#\0\0\0\0", 9));
 }
 
 void TestGeneralSection::store_smsca_blanksRemovedAndNeighboursKept() {
@@ -131,7 +129,7 @@ void TestGeneralSection::store_smsca_blanksRemovedAndNeighboursKept() {
     GeneralSettings s = Loaded(image);
     s.smsca = "+7 916 123";
     StoreGeneral(s, image);
-    QCOMPARE(Bytes(image, 52, 16), QByteArray("+7916123\0\0\0\0\0\0\0\0", 16));
+    QCOMPARE(ImageBytes(image, 52, 16), QByteArray("+7916123\0\0\0\0\0\0\0\0", 16));
     QCOMPARE(int(image.u8(68)), 0x5A);
 }
 
@@ -184,7 +182,7 @@ void TestGeneralSection::balanceTemplates_fillOnlyTheTwoTexts() {
     // The trailing blank of the key word survives the store.
     ConfigImage image;
     StoreGeneral(s, image);
-    QCOMPARE(Bytes(image, 2829, 9), QByteArray("OCTATOK \0", 9));
+    QCOMPARE(ImageBytes(image, 2829, 9), QByteArray("OCTATOK \0", 9));
 }
 
 QTEST_APPLESS_MAIN(TestGeneralSection)

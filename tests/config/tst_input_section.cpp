@@ -9,20 +9,18 @@
 #include <bit>
 #include <limits>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "config/input_section.h"
 #include "config/section_id.h"
 #include "config/up_down_position.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
 
 std::size_t Record(int input) { return 360 + 92 * std::size_t(input - 1); }
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 float FloatAt(const ConfigImage& image, std::size_t offset) {
     return std::bit_cast<float>(image.u32(offset));
@@ -138,14 +136,14 @@ void TestInputSection::defaults_bytesAndShownValues() {
     QFETCH(QByteArray, name);
     const ConfigImage& d = DefaultImage();
     const std::size_t r = Record(input);
-    QCOMPARE(Bytes(d, r, 17).toHex(' '), name.toHex(' '));
+    QCOMPARE(ImageBytes(d, r, 17).toHex(' '), name.toHex(' '));
     // "АКТИВЕН", "НЕАКТИВЕН".
-    QCOMPARE(Bytes(d, r + 17, 8).toHex(' '), QByteArray::fromHex("C0 CA D2 C8 C2 C5 CD 00").toHex(' '));
-    QCOMPARE(Bytes(d, r + 34, 10).toHex(' '),
+    QCOMPARE(ImageBytes(d, r + 17, 8).toHex(' '), QByteArray::fromHex("C0 CA D2 C8 C2 C5 CD 00").toHex(' '));
+    QCOMPARE(ImageBytes(d, r + 34, 10).toHex(' '),
              QByteArray::fromHex("CD C5 C0 CA D2 C8 C2 C5 CD 00").toHex(' '));
     // 52: level 2, averaging 2; 54: relays 1; 55: type 1; barriers 1365 and
     // 2730; 63: supply 2; 0.0f and 10.0f (41200000).
-    QCOMPARE(Bytes(d, r + 51, 41).toHex(' '),
+    QCOMPARE(ImageBytes(d, r + 51, 41).toHex(' '),
              QByteArray::fromHex("00 22 00 40 02 00 00 55 05 AA 0A 00 02 00 00 00 00"
                                  "00 00 00 00 00 00 20 41"
                                  "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00")
@@ -227,10 +225,10 @@ void TestInputSection::store_packsTheRecord() {
     before.bytes().fill(0xAA);
     ConfigImage image = before;
     StoreInput(2, Sample(), image);
-    QCOMPARE(Bytes(image, Record(2), 92).toHex(' '), kSampleRecord.toHex(' '));
-    QCOMPARE(Bytes(image, 0, Record(2)), Bytes(before, 0, Record(2)));
-    QCOMPARE(Bytes(image, Record(3), kImageSize - Record(3)),
-             Bytes(before, Record(3), kImageSize - Record(3)));
+    QCOMPARE(ImageBytes(image, Record(2), 92).toHex(' '), kSampleRecord.toHex(' '));
+    QCOMPARE(ImageBytes(image, 0, Record(2)), ImageBytes(before, 0, Record(2)));
+    QCOMPARE(ImageBytes(image, Record(3), kImageSize - Record(3)),
+             ImageBytes(before, Record(3), kImageSize - Record(3)));
 }
 
 void TestInputSection::store_listsWithNoChoiceStoreTheirFieldMasks() {
@@ -238,15 +236,15 @@ void TestInputSection::store_listsWithNoChoiceStoreTheirFieldMasks() {
     ConfigImage image;
     StoreInput(1, s, image);
     const std::size_t r = Record(1);
-    QCOMPARE(Bytes(image, r, 51), QByteArray(51, '\0'));
+    QCOMPARE(ImageBytes(image, r, 51), QByteArray(51, '\0'));
     // 52: 0 111 1111; 54: 11 111111; 55: type 111; 62: 1111 0 0 11;
     // 63: all four fields; 64: 0 1111.
-    QCOMPARE(Bytes(image, r + 52, 13).toHex(' '),
+    QCOMPARE(ImageBytes(image, r + 52, 13).toHex(' '),
              QByteArray::fromHex("7F 00 FF 0E 00 00 00 00 00 00 F3 FF 0F").toHex(' '));
     // Two empty scale texts both read 0 and are moved apart: -1.0f, 1.0f.
-    QCOMPARE(Bytes(image, r + 68, 8).toHex(' '),
+    QCOMPARE(ImageBytes(image, r + 68, 8).toHex(' '),
              QByteArray::fromHex("00 00 80 BF 00 00 80 3F").toHex(' '));
-    QCOMPARE(Bytes(image, r + 76, 14), QByteArray(14, char(0xFF)));
+    QCOMPARE(ImageBytes(image, r + 76, 14), QByteArray(14, char(0xFF)));
 }
 
 void TestInputSection::store_positionsHeldWithinTheirControls_data() {
@@ -272,8 +270,8 @@ void TestInputSection::store_positionsHeldWithinTheirControls() {
     s.hiBarrier = barrier;
     StoreInput(1, s, image);
     QCOMPARE(int(image.u8(Record(1) + 53)), byte53);
-    QCOMPARE(Bytes(image, Record(1) + 58, 2).toHex(' '), barrierBytes.toHex(' '));
-    QCOMPARE(Bytes(image, Record(1) + 60, 2).toHex(' '), barrierBytes.toHex(' '));
+    QCOMPARE(ImageBytes(image, Record(1) + 58, 2).toHex(' '), barrierBytes.toHex(' '));
+    QCOMPARE(ImageBytes(image, Record(1) + 60, 2).toHex(' '), barrierBytes.toHex(' '));
 }
 
 void TestInputSection::load_readsTheRecord() {
@@ -486,8 +484,8 @@ void TestInputSection::storeInput3_touchesOnlyItsRecordAndTypeBits() {
     InputSettings s = Sample();
     StoreInput(3, s, image);
     // Bytes 544 .. 635 only; in byte 599 only bits 1-3 (type 4 = 100).
-    QCOMPARE(Bytes(image, 0, 544), Bytes(before, 0, 544));
-    QCOMPARE(Bytes(image, 636, kImageSize - 636), Bytes(before, 636, kImageSize - 636));
+    QCOMPARE(ImageBytes(image, 0, 544), ImageBytes(before, 0, 544));
+    QCOMPARE(ImageBytes(image, 636, kImageSize - 636), ImageBytes(before, 636, kImageSize - 636));
     QCOMPARE(int(image.u8(599)), 0xF9);
 }
 
@@ -512,7 +510,7 @@ void TestInputSection::storeSections14To17_leaveInputs5To16Alone() {
         QCOMPARE(int(image.u8(Record(input))), 0xCA);
         QCOMPARE(int(image.u8(Record(input) + 52)), 0xDF);
     }
-    QCOMPARE(Bytes(image, Record(5), 92 * 12), Bytes(before, Record(5), 92 * 12));
+    QCOMPARE(ImageBytes(image, Record(5), 92 * 12), ImageBytes(before, Record(5), 92 * 12));
 }
 
 void TestInputSection::inputOutsideTheRecords_touchesNothing() {

@@ -4,18 +4,16 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "config/output_section.h"
 #include "config/output_sources.h"
 #include "footprint_check.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 // A 17-byte name field: the given bytes, then NULs.
 QByteArray Field17(const QByteArray& text) { return text + QByteArray(17 - text.size(), '\0'); }
@@ -117,9 +115,9 @@ void TestOutputSection::defaults_sevenRecords() {
     QFETCH(QByteArray, name);
     const ConfigImage& d = DefaultImage();
     const std::size_t r = 1832 + 52 * std::size_t(output - 1);
-    QCOMPARE(Bytes(d, r, 17), Field17(name));
-    QCOMPARE(Bytes(d, r + 17, 17), Field17("\xC2\xCA\xCB"));      // ВКЛ
-    QCOMPARE(Bytes(d, r + 34, 17), Field17("\xC2\xDB\xCA\xCB"));  // ВЫКЛ
+    QCOMPARE(ImageBytes(d, r, 17), Field17(name));
+    QCOMPARE(ImageBytes(d, r + 17, 17), Field17("\xC2\xCA\xCB"));      // ВКЛ
+    QCOMPARE(ImageBytes(d, r + 34, 17), Field17("\xC2\xDB\xCA\xCB"));  // ВЫКЛ
     QCOMPARE(int(d.u8(r + 51)), 0xA0);
 }
 
@@ -173,9 +171,9 @@ void TestOutputSection::store_namesKeptAsTypedAndCut() {
     v.releNameAct = " ON ";
     v.releNameDeact = "ABCDEFGHIJKLMNOPQR";
     StoreOutput(2, v, image);
-    QCOMPARE(Bytes(image, 1884, 17), Field17("\xCD\xC0\xD1\xCE\xD1"));
-    QCOMPARE(Bytes(image, 1884 + 17, 17), Field17(" ON "));
-    QCOMPARE(Bytes(image, 1884 + 34, 17), Field17("ABCDEFGHIJKLMNOP"));
+    QCOMPARE(ImageBytes(image, 1884, 17), Field17("\xCD\xC0\xD1\xCE\xD1"));
+    QCOMPARE(ImageBytes(image, 1884 + 17, 17), Field17(" ON "));
+    QCOMPARE(ImageBytes(image, 1884 + 34, 17), Field17("ABCDEFGHIJKLMNOP"));
     QCOMPARE(Loaded(2, image).releNameAct, std::string(" ON "));
 }
 

@@ -5,11 +5,13 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "config/power_editing_rules.h"
 #include "config/power_section.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 Q_DECLARE_METATYPE(krx::PowerSettings)
 
@@ -19,10 +21,6 @@ constexpr std::size_t kFirstBlock = 2808;   // 2808..2817
 constexpr std::size_t kFirstBlockSize = 10;
 constexpr std::size_t kSecondBlock = 2842;  // 2842..2850
 constexpr std::size_t kSecondBlockSize = 9;
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 ConfigImage Filled(std::uint8_t value) {
     ConfigImage image;
@@ -130,11 +128,11 @@ void TestPowerSection::defaults_bytesAndShownValues() {
     const ConfigImage& d = DefaultImage();
     // 2808: average 1, fault on, recovery 4, restore on = 1 100 1 001.
     // 2812: 20 % | message; 2813: 40 % | message; 2817: blinking (bit 2).
-    QCOMPARE(Bytes(d, kFirstBlock, kFirstBlockSize).toHex(' '),
+    QCOMPARE(ImageBytes(d, kFirstBlock, kFirstBlockSize).toHex(' '),
              QByteArray::fromHex("C9 00 00 00 94 A8 00 00 00 04").toHex(' '));
     // 2842: event on; -25 = E7, 60 = 3C, -20 = EC, reaction 0, -15 = F1,
     // reaction 0, tamper on, reaction 0.
-    QCOMPARE(Bytes(d, kSecondBlock, kSecondBlockSize).toHex(' '),
+    QCOMPARE(ImageBytes(d, kSecondBlock, kSecondBlockSize).toHex(' '),
              QByteArray::fromHex("01 E7 3C EC 00 F1 00 01 00").toHex(' '));
 
     const PowerSettings s = Loaded(d);
@@ -219,14 +217,14 @@ void TestPowerSection::store_packsEveryField() {
     const ConfigImage before = Filled(std::uint8_t(fill));
     ConfigImage image = before;
     StorePower(settings, image);
-    QCOMPARE(Bytes(image, kFirstBlock, kFirstBlockSize).toHex(' '), first.toHex(' '));
-    QCOMPARE(Bytes(image, kSecondBlock, kSecondBlockSize).toHex(' '), second.toHex(' '));
+    QCOMPARE(ImageBytes(image, kFirstBlock, kFirstBlockSize).toHex(' '), first.toHex(' '));
+    QCOMPARE(ImageBytes(image, kSecondBlock, kSecondBlockSize).toHex(' '), second.toHex(' '));
     // Nothing between or around the two blocks moves.
-    QCOMPARE(Bytes(image, 0, kFirstBlock), Bytes(before, 0, kFirstBlock));
+    QCOMPARE(ImageBytes(image, 0, kFirstBlock), ImageBytes(before, 0, kFirstBlock));
     const std::size_t gap = kFirstBlock + kFirstBlockSize;
-    QCOMPARE(Bytes(image, gap, kSecondBlock - gap), Bytes(before, gap, kSecondBlock - gap));
+    QCOMPARE(ImageBytes(image, gap, kSecondBlock - gap), ImageBytes(before, gap, kSecondBlock - gap));
     const std::size_t tail = kSecondBlock + kSecondBlockSize;
-    QCOMPARE(Bytes(image, tail, kImageSize - tail), Bytes(before, tail, kImageSize - tail));
+    QCOMPARE(ImageBytes(image, tail, kImageSize - tail), ImageBytes(before, tail, kImageSize - tail));
 }
 
 void TestPowerSection::load_readsEveryField_data() {
@@ -261,11 +259,11 @@ void TestPowerSection::store_listsWithNoChoice_storeAllOnesButKeepTheLevelBytes(
     ConfigImage image = Filled(0x55);
     StorePower(s, image);
     // 2808 = 0 111 0 111; 2817 keeps bits 4-6 of 55 (50) with function 11.
-    QCOMPARE(Bytes(image, kFirstBlock, kFirstBlockSize).toHex(' '),
+    QCOMPARE(ImageBytes(image, kFirstBlock, kFirstBlockSize).toHex(' '),
              QByteArray::fromHex("77 54 55 55 00 00 54 55 55 53").toHex(' '));
     // -3 = FD, -1 = FF. A level list with no choice would turn all ones into
     // -1° C, a real and different temperature: its byte is kept instead.
-    QCOMPARE(Bytes(image, kSecondBlock, kSecondBlockSize).toHex(' '),
+    QCOMPARE(ImageBytes(image, kSecondBlock, kSecondBlockSize).toHex(' '),
              QByteArray::fromHex("54 FD FF 55 FF 55 FF 54 FF").toHex(' '));
 }
 

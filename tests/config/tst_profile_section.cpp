@@ -6,17 +6,15 @@
 
 #include <bit>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "config/profile_section.h"
 #include "footprint_check.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 QByteArray Field17(const QByteArray& text) { return text + QByteArray(17 - text.size(), '\0'); }
 
@@ -66,13 +64,13 @@ void TestProfileSection::defaults_eightProfiles() {
     QFETCH(QByteArray, name);
     const ConfigImage& d = DefaultImage();
     const std::size_t r = 4316 + 122 * std::size_t(profile - 1);
-    QCOMPARE(Bytes(d, r, 17), Field17(name));
+    QCOMPARE(ImageBytes(d, r, 17), Field17(name));
     QCOMPARE(int(d.u8(r + 17)), 0);
     // Every input entry: not taking part, barriers 1365 (0x0555) and 2730 (0x0AAA).
     for (std::size_t i = 0; i < 16; ++i) {
-        QCOMPARE(Bytes(d, r + 18 + 6 * i, 6), QByteArray("\x00\x00\x55\x05\xAA\x0A", 6));
+        QCOMPARE(ImageBytes(d, r + 18 + 6 * i, 6), QByteArray("\x00\x00\x55\x05\xAA\x0A", 6));
     }
-    QCOMPARE(Bytes(d, r + 114, 8), QByteArray(8, '\0'));
+    QCOMPARE(ImageBytes(d, r + 114, 8), QByteArray(8, '\0'));
 }
 
 void TestProfileSection::defaults_loadAsShown() {
@@ -95,7 +93,7 @@ void TestProfileSection::store_writesOnlyTheEditedBitsAndBytes() {
     StoreProfile(2, v, image);
 
     const std::size_t r = 4438;
-    QCOMPARE(Bytes(image, r, 17), Field17(" \xC4\xCE\xCC "));
+    QCOMPARE(ImageBytes(image, r, 17), Field17(" \xC4\xCE\xCC "));
     QCOMPARE(image.u8(r + 17), before.u8(r + 17));
     const QByteArray words[4] = {QByteArray("\x00\x00\xFF\x0F", 4), QByteArray("\xE8\x03\xD0\x07", 4),
                                  QByteArray("\x01\x00\x01\x00", 4), QByteArray("\xB8\x0B\xB8\x0B", 4)};
@@ -104,14 +102,14 @@ void TestProfileSection::store_writesOnlyTheEditedBitsAndBytes() {
         const std::size_t e = r + 18 + 6 * i;
         QCOMPARE(int(image.u8(e)), (before.u8(e) & 0xFE) | (enabled[i] ? 1 : 0));
         QCOMPARE(image.u8(e + 1), before.u8(e + 1));
-        QCOMPARE(Bytes(image, e + 2, 4), words[i]);
+        QCOMPARE(ImageBytes(image, e + 2, 4), words[i]);
     }
     // Entries of inputs 5..16 and the bytes around the record are not touched.
-    QCOMPARE(Bytes(image, r + 18 + 24, 72), Bytes(before, r + 18 + 24, 72));
-    QCOMPARE(Bytes(image, r + 114, 7), QByteArray("\x01\x10\xFF\x00\x02\x03\x04", 7));
+    QCOMPARE(ImageBytes(image, r + 18 + 24, 72), ImageBytes(before, r + 18 + 24, 72));
+    QCOMPARE(ImageBytes(image, r + 114, 7), QByteArray("\x01\x10\xFF\x00\x02\x03\x04", 7));
     QCOMPARE(image.u8(r + 121), before.u8(r + 121));
-    QCOMPARE(Bytes(image, 0, r), Bytes(before, 0, r));
-    QCOMPARE(Bytes(image, r + 122, kImageSize - r - 122), Bytes(before, r + 122, kImageSize - r - 122));
+    QCOMPARE(ImageBytes(image, 0, r), ImageBytes(before, 0, r));
+    QCOMPARE(ImageBytes(image, r + 122, kImageSize - r - 122), ImageBytes(before, r + 122, kImageSize - r - 122));
 }
 
 void TestProfileSection::load_showsRecord() {

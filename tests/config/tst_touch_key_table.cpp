@@ -5,16 +5,14 @@
 
 #include <QtTest>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "config/touch_key_table.h"
 
 using namespace krx;
+using krx::test::ImageBytes;
 
 namespace {
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset), qsizetype(size));
-}
 
 QByteArray Field17(const QByteArray& text) { return text + QByteArray(17 - text.size(), '\0'); }
 
@@ -74,9 +72,9 @@ void TestTouchKeyTable::store_codeCell() {
     TouchKeyTable t = EmptyTable();
     t[4] = {cell.toStdString(), "Иван"};
     StoreTouchKeyTable(t, image);
-    QCOMPARE(Bytes(image, Entry(5), 8), bytes);
+    QCOMPARE(ImageBytes(image, Entry(5), 8), bytes);
     // The name is written whatever the code: И в а н in Windows-1251.
-    QCOMPARE(Bytes(image, Entry(5) + 8, 17), Field17("\xC8\xE2\xE0\xED"));
+    QCOMPARE(ImageBytes(image, Entry(5) + 8, 17), Field17("\xC8\xE2\xE0\xED"));
 }
 
 void TestTouchKeyTable::store_nameIsWrittenAsTypedAndCut() {
@@ -86,8 +84,8 @@ void TestTouchKeyTable::store_nameIsWrittenAsTypedAndCut() {
     t[1].name = "ABCDEFGHIJKLMNOPQRS";    // 19 characters: 16 kept
     image.bytes()[Entry(2) + 8 + 16] = 0x41;  // the terminator is cleared
     StoreTouchKeyTable(t, image);
-    QCOMPARE(Bytes(image, Entry(1) + 8, 17), Field17(" A B "));
-    QCOMPARE(Bytes(image, Entry(2) + 8, 17), Field17("ABCDEFGHIJKLMNOP"));
+    QCOMPARE(ImageBytes(image, Entry(1) + 8, 17), Field17(" A B "));
+    QCOMPARE(ImageBytes(image, Entry(2) + 8, 17), Field17("ABCDEFGHIJKLMNOP"));
 }
 
 void TestTouchKeyTable::store_keepsTheUneditedTailOfEachEntry() {
@@ -101,11 +99,11 @@ void TestTouchKeyTable::store_keepsTheUneditedTailOfEachEntry() {
     t[31] = {"FFFFFFFFFFFFFFFF", "ABCDEFGHIJKLMNOP"};
     StoreTouchKeyTable(t, image);
     for (int row = 1; row <= 32; ++row) {
-        QCOMPARE(Bytes(image, Entry(row) + 25, 7), QByteArray(7, '\x5A'));
+        QCOMPARE(ImageBytes(image, Entry(row) + 25, 7), QByteArray(7, '\x5A'));
     }
     QCOMPARE(int(image.u8(3291)), 0x11);
     QCOMPARE(int(image.u8(4316)), 0x22);
-    QCOMPARE(Bytes(image, Entry(32), 8), QByteArray(8, '\xFF'));
+    QCOMPARE(ImageBytes(image, Entry(32), 8), QByteArray(8, '\xFF'));
 }
 
 void TestTouchKeyTable::load_showsCodeAndName_data() {
@@ -134,7 +132,7 @@ void TestTouchKeyTable::load_showsCodeAndName() {
 }
 
 void TestTouchKeyTable::load_defaultTableIsEmpty() {
-    QCOMPARE(Bytes(DefaultImage(), 3292, 32 * 32), QByteArray(32 * 32, '\0'));
+    QCOMPARE(ImageBytes(DefaultImage(), 3292, 32 * 32), QByteArray(32 * 32, '\0'));
     TouchKeyTable t;
     LoadTouchKeyTable(t, DefaultImage());
     QCOMPARE(t, EmptyTable());
@@ -150,7 +148,7 @@ void TestTouchKeyTable::storeThenLoad_highCodeRoundTrips() {
     LoadTouchKeyTable(back, image);
     QCOMPARE(back[2], (TouchKeyRow{"FEDCBA9876543210", "Key"}));
     QCOMPARE(back[3], (TouchKeyRow{kBlanks, ""}));
-    QCOMPARE(Bytes(image, Entry(4) + 8, 17), Field17("Lost"));
+    QCOMPARE(ImageBytes(image, Entry(4) + 8, 17), Field17("Lost"));
 }
 
 void TestTouchKeyTable::addKey_firstEmptyRowGetsCodeAndName() {

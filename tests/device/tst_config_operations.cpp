@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "device/config_operations.h"
 #include "device/status_sink.h"
@@ -19,6 +20,7 @@
 #include "sim/sim_link.h"
 
 using namespace krx;
+using krx::test::ToVector;
 
 namespace {
 
@@ -174,11 +176,10 @@ void VerifyBodyBlocks(const std::vector<Frame>& frames, std::size_t first, std::
     }
 }
 
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
 
 // A body this program can edit, but not the default one.
 std::vector<std::uint8_t> EditedBody() {
-    std::vector<std::uint8_t> body = Bytes(DefaultImage().body());
+    std::vector<std::uint8_t> body = ToVector(DefaultImage().body());
     body[12] ^= 0x07;
     body[3000] = 0x5A;
     body[5291] = 0xC3;
@@ -240,7 +241,7 @@ void TestConfigOperations::programm_sendsIdentPasswordBodyAndRestart() {
     VerifyBodyBlocks(frames, 2, kWriteArea1);
     VerifyBodyBlocks(frames, 23, kReadArea1);
     QCOMPARE(frames.back(), (Frame{0x05, 0x10, 0x01, 0x00, 0x00, 0xEF}));
-    QCOMPARE(b.area(1), Bytes(b.host.image_.body()));
+    QCOMPARE(b.area(1), ToVector(b.host.image_.body()));
     QCOMPARE(b.host.actionText, kRestartStarted);
     QCOMPARE(b.progressMaximum, 5292);
     QCOMPARE(b.progressPosition, 5292);
@@ -256,7 +257,7 @@ void TestConfigOperations::programmWithClearOption_writesModeMemoryBeforeRestart
     std::fill(b.host.image_.modeMemory().begin(), b.host.image_.modeMemory().end(), 0x11);
     const std::vector<std::uint8_t> oldArea4(10, 0x22);
     b.setArea(4, oldArea4);
-    const auto sysParams = Bytes(b.host.image_.systemParameters());
+    const auto sysParams = ToVector(b.host.image_.systemParameters());
 
     QVERIFY(b.ops.Programm().started);
 
@@ -269,9 +270,9 @@ void TestConfigOperations::programmWithClearOption_writesModeMemoryBeforeRestart
                                 0x00, 0xF5}));
     const std::vector<std::uint8_t> defaultModeMemory{0x00, 0x00, 0x40, 0x40, 0x40,
                                                       0x40, 0x40, 0x40, 0x40, 0x00};
-    QCOMPARE(Bytes(b.host.image_.modeMemory()), defaultModeMemory);
+    QCOMPARE(ToVector(b.host.image_.modeMemory()), defaultModeMemory);
     QCOMPARE(b.area(4), defaultModeMemory);
-    QCOMPARE(Bytes(b.host.image_.systemParameters()), sysParams);
+    QCOMPARE(ToVector(b.host.image_.systemParameters()), sysParams);
     QCOMPARE(b.host.actionText, kRestartStarted);
     QVERIFY(b.host.waitingForRestart());
 }
@@ -389,7 +390,7 @@ void TestConfigOperations::refusedPassword_stopsAtOnce() {
     b.setDevicePassword("secret");
     SetSysPassword(b.host.image_, {'w', 'r', 'o', 'n', 'g'});
     const auto area1 = b.area(1);
-    const auto body = Bytes(b.host.image_.body());
+    const auto body = ToVector(b.host.image_.body());
 
     QVERIFY((b.ops.*operation)().started);
 
@@ -397,7 +398,7 @@ void TestConfigOperations::refusedPassword_stopsAtOnce() {
     QCOMPARE(b.host.actionText, kPasswordRefused);
     QCOMPARE(b.host.actionColour, StatusColour::Red);
     QCOMPARE(b.area(1), area1);
-    QCOMPARE(Bytes(b.host.image_.body()), body);
+    QCOMPARE(ToVector(b.host.image_.body()), body);
     QVERIFY(b.host.givenBack());
     QVERIFY(b.host.log.endsWith("startMonitor"));
 }
@@ -407,7 +408,7 @@ void TestConfigOperations::readConf_putsControllerBodyIntoImage() {
     const auto edited = EditedBody();
     b.setArea(1, edited);
     std::fill(b.host.image_.modeMemory().begin(), b.host.image_.modeMemory().end(), 0x33);
-    const auto modeMemory = Bytes(b.host.image_.modeMemory());
+    const auto modeMemory = ToVector(b.host.image_.modeMemory());
 
     QVERIFY(b.ops.ReadConf().started);
 
@@ -417,8 +418,8 @@ void TestConfigOperations::readConf_putsControllerBodyIntoImage() {
                                0x00, 0xF2}));
     QCOMPARE(frames.back(), (Frame{0x05, 0x07, 0x08, 0x00, 0x00, 0x14, 0x00, 0x00, 0xAC, 0x00,
                                    0x00, 0x00, 0x49}));
-    QCOMPARE(Bytes(b.host.image_.body()), edited);
-    QCOMPARE(Bytes(b.host.image_.modeMemory()), modeMemory);
+    QCOMPARE(ToVector(b.host.image_.body()), edited);
+    QCOMPARE(ToVector(b.host.image_.modeMemory()), modeMemory);
     QCOMPARE(b.host.actionText, QStringLiteral("Данные считаны"));
     QCOMPARE(b.host.actionColour, StatusColour::Blue);
     QVERIFY(b.host.configurationName.isEmpty());
@@ -434,12 +435,12 @@ void TestConfigOperations::readConfOfInvalidBody_putsDefaultBodyAndRedText() {
     b.setArea(1, invalid);
     b.host.image_.body()[3000] = 0x44;  // the editor's own changes go as well
     b.host.image_.systemParameters()[0] = 0x12;
-    const auto tails = Bytes(std::span(b.host.image_.bytes()).subspan(5292));
+    const auto tails = ToVector(std::span(b.host.image_.bytes()).subspan(5292));
 
     QVERIFY(b.ops.ReadConf().started);
 
-    QCOMPARE(Bytes(b.host.image_.body()), Bytes(DefaultImage().body()));
-    QCOMPARE(Bytes(std::span(b.host.image_.bytes()).subspan(5292)), tails);
+    QCOMPARE(ToVector(b.host.image_.body()), ToVector(DefaultImage().body()));
+    QCOMPARE(ToVector(std::span(b.host.image_.bytes()).subspan(5292)), tails);
     QCOMPARE(b.host.configurationName, QStringLiteral("default.cnt"));
     QCOMPARE(b.host.actionText,
              QStringLiteral("Контроллер не содержит достоверную конфигурацию.\nНастройте "
@@ -513,7 +514,7 @@ void TestConfigOperations::reconfigurate_appliesWithoutRestart() {
                                  Repeat(kReadArea1, 21), {kWriteArea4, kReadArea4, kApply}}));
     QCOMPARE(b.frames().back(), (Frame{0x05, 0x0F, 0x01, 0x00, 0x00, 0xF2}));
     QCOMPARE(b.area(1), edited);
-    QCOMPARE(b.area(4), Bytes(DefaultImage().modeMemory()));
+    QCOMPARE(b.area(4), ToVector(DefaultImage().modeMemory()));
     // The apply reports into the hidden label; the visible one keeps the
     // outcome of the programming.
     QCOMPARE(b.host.actionText, kProgrammed);
@@ -560,7 +561,7 @@ void TestConfigOperations::factoryConfigWithoutPassword_writesDefaultsAtOnce() {
     b.host.image_.body()[3000] = 0x44;
     SetSysPassword(b.host.image_, {'a', 'b'});
     b.host.image_.systemParameters()[3] = 0x12;
-    const auto sysParams = Bytes(b.host.image_.systemParameters());
+    const auto sysParams = ToVector(b.host.image_.systemParameters());
 
     QVERIFY(b.ops.FactoryConfig().started);
 
@@ -569,11 +570,11 @@ void TestConfigOperations::factoryConfigWithoutPassword_writesDefaultsAtOnce() {
     // The empty password, whatever the image holds.
     QCOMPARE(b.frames()[1], (Frame{0x05, 0x11, 0x09, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
                                    0x00, 0x00, 0x00, 0xE8}));
-    QCOMPARE(Bytes(b.host.image_.body()), Bytes(DefaultImage().body()));
-    QCOMPARE(Bytes(b.host.image_.modeMemory()), Bytes(DefaultImage().modeMemory()));
-    QCOMPARE(Bytes(b.host.image_.systemParameters()), sysParams);
-    QCOMPARE(b.area(1), Bytes(DefaultImage().body()));
-    QCOMPARE(b.area(4), Bytes(DefaultImage().modeMemory()));
+    QCOMPARE(ToVector(b.host.image_.body()), ToVector(DefaultImage().body()));
+    QCOMPARE(ToVector(b.host.image_.modeMemory()), ToVector(DefaultImage().modeMemory()));
+    QCOMPARE(ToVector(b.host.image_.systemParameters()), sysParams);
+    QCOMPARE(b.area(1), ToVector(DefaultImage().body()));
+    QCOMPARE(b.area(4), ToVector(DefaultImage().modeMemory()));
     QVERIFY(!b.host.log.contains("countdown"));
     QCOMPARE(b.host.log,
              (QStringList{"stopMonitor", "selectRootNode", "lock", "showIdentification",
@@ -620,7 +621,7 @@ void TestConfigOperations::factoryConfigCompletedCountdown_writesDefaults() {
 
     QCOMPARE(b.commands(), Join({Repeat(kWriteArea1, 21), Repeat(kReadArea1, 21),
                                  {kWriteArea4, kReadArea4, kApply}}));
-    QCOMPARE(b.area(1), Bytes(DefaultImage().body()));
+    QCOMPARE(b.area(1), ToVector(DefaultImage().body()));
     QCOMPARE(b.host.log,
              (QStringList{"stopMonitor", "selectRootNode", "lock", "showIdentification",
                           "startMonitor", "countdown", "stopMonitor", "loadSection", "unlock",

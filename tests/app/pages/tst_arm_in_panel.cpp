@@ -20,7 +20,7 @@
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
-using namespace krx_test;
+using namespace krx::test;
 
 namespace {
 

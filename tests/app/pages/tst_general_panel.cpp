@@ -11,10 +11,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "support/panel_test_helpers.h"
 #include "app/pages/general_panel.h"
 #include "config/default_image.h"
 
 using namespace krx;
+using krx::test::Control;
+using krx::test::ImageBytes;
+using krx::test::TypeText;
 
 namespace {
 
@@ -27,25 +31,6 @@ const QString kWarning = QStringLiteral(
     "ранее настроенная конфигурация будет очищена, все параметры сбросятся к заводским. Этот "
     "пароль не сохраняется в файле конфигурации его нужно будет вводить при каждом запуске "
     "программы.");
-
-template <class T>
-T* Find(const QWidget& panel, const char* name) {
-    T* widget = panel.findChild<T*>(name);
-    if (!widget) qFatal("control %s missing", name);
-    return widget;
-}
-
-QByteArray Bytes(const ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset),
-                      qsizetype(size));
-}
-
-// Types text key by key, any alphabet, as the user would.
-void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-}
 
 }  // namespace
 
@@ -88,17 +73,17 @@ void TestGeneralPanel::adaptToModel_hidesLargerModelSettings() {
     QCOMPARE(panel_->objectName(), QString("Panel1"));
     for (const char* name : {"Label73", "MaskEditSMSCA", "Label131", "ComboBoxOutdatedMsgTime",
                              "GroupBoxDATAProtocol"}) {
-        QVERIFY2(!Find<QWidget>(*panel_, name)->isVisible(), name);
+        QVERIFY2(!Control<QWidget>(*panel_, name)->isVisible(), name);
     }
     for (const char* name : {"Label15", "GroupBox6", "GroupBox12", "GroupBox13", "MaskEditPIN",
                              "MaskEditDTMFPass", "MaskEditPassword", "CheckBoxACK",
                              "ComboBoxCall2CallPauseX10S", "EditBalansMinVal"}) {
-        QVERIFY2(Find<QWidget>(*panel_, name)->isVisible(), name);
+        QVERIFY2(Control<QWidget>(*panel_, name)->isVisible(), name);
     }
 }
 
 void TestGeneralPanel::adaptToModel_offersTwoDialPriorities() {
-    auto* list = Find<QComboBox>(*panel_, "ComboBoxDialPriority");
+    auto* list = Control<QComboBox>(*panel_, "ComboBoxDialPriority");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->itemText(0), QString("Чередование от 1 до 8 по кольцу, без приоритета."));
     QCOMPARE(list->itemText(1), QString("Приоритет у соединения с меньшим номером."));
@@ -107,24 +92,24 @@ void TestGeneralPanel::adaptToModel_offersTwoDialPriorities() {
 }
 
 void TestGeneralPanel::passwordBoxUnchecked_disablesEditAndHidesWarning() {
-    auto* box = Find<QCheckBox>(*panel_, "CheckBoxSysPassword");
+    auto* box = Control<QCheckBox>(*panel_, "CheckBoxSysPassword");
     box->setChecked(true);
     box->click();  // unchecks
     QVERIFY(!box->isChecked());
-    QVERIFY(!Find<QLineEdit>(*panel_, "MaskEditSysPassword")->isEnabled());
-    QVERIFY(!Find<QLabel>(*panel_, "Label84")->isEnabled());
-    QVERIFY(!Find<QLabel>(*panel_, "LabelSysPassWarning")->isVisible());
+    QVERIFY(!Control<QLineEdit>(*panel_, "MaskEditSysPassword")->isEnabled());
+    QVERIFY(!Control<QLabel>(*panel_, "Label84")->isEnabled());
+    QVERIFY(!Control<QLabel>(*panel_, "LabelSysPassWarning")->isVisible());
 }
 
 void TestGeneralPanel::passwordBoxChecked_enablesEditAndShowsRedBoldWarning() {
-    auto* box = Find<QCheckBox>(*panel_, "CheckBoxSysPassword");
+    auto* box = Control<QCheckBox>(*panel_, "CheckBoxSysPassword");
     QVERIFY(!box->isChecked());  // unchecked whenever the program starts
     box->click();
-    QVERIFY(Find<QLineEdit>(*panel_, "MaskEditSysPassword")->isEnabled());
-    auto* label = Find<QLabel>(*panel_, "Label84");
+    QVERIFY(Control<QLineEdit>(*panel_, "MaskEditSysPassword")->isEnabled());
+    auto* label = Control<QLabel>(*panel_, "Label84");
     QVERIFY(label->isEnabled());
     QCOMPARE(label->text(), QString("Административный пароль и пароль защиты конфигурации"));
-    auto* warning = Find<QLabel>(*panel_, "LabelSysPassWarning");
+    auto* warning = Control<QLabel>(*panel_, "LabelSysPassWarning");
     QVERIFY(warning->isVisible());
     QCOMPARE(warning->text(), kWarning);
     QVERIFY(warning->font().bold());
@@ -132,19 +117,19 @@ void TestGeneralPanel::passwordBoxChecked_enablesEditAndShowsRedBoldWarning() {
 }
 
 void TestGeneralPanel::store_withBoxUnchecked_emptiesPasswordInImageAndEdit() {
-    auto* edit = Find<QLineEdit>(*panel_, "MaskEditSysPassword");
+    auto* edit = Control<QLineEdit>(*panel_, "MaskEditSysPassword");
     edit->setText("secret1");
     image_.setText(20, 9, "oldpass");
     panel_->storeSection(SectionId::FromIndex(1), image_);
-    QCOMPARE(Bytes(image_, 20, 9), QByteArray(9, '\0'));
+    QCOMPARE(ImageBytes(image_, 20, 9), QByteArray(9, '\0'));
     QCOMPARE(edit->text(), QString());
 }
 
 void TestGeneralPanel::store_withBoxChecked_keepsPassword() {
-    Find<QCheckBox>(*panel_, "CheckBoxSysPassword")->click();
-    Find<QLineEdit>(*panel_, "MaskEditSysPassword")->setText("abc12");
+    Control<QCheckBox>(*panel_, "CheckBoxSysPassword")->click();
+    Control<QLineEdit>(*panel_, "MaskEditSysPassword")->setText("abc12");
     panel_->storeSection(SectionId::FromIndex(1), image_);
-    QCOMPARE(Bytes(image_, 20, 9), QByteArray("abc12\0\0\0\0", 9));
+    QCOMPARE(ImageBytes(image_, 20, 9), QByteArray("abc12\0\0\0\0", 9));
 }
 
 void TestGeneralPanel::store_showsNormalisedNumbers_data() {
@@ -166,12 +151,12 @@ void TestGeneralPanel::store_showsNormalisedNumbers() {
     QFETCH(QString, minShown);
     QFETCH(QString, periodShown);
     QFETCH(QByteArray, bytes2838);
-    auto* minEdit = Find<QLineEdit>(*panel_, "EditBalansMinVal");
-    auto* periodEdit = Find<QLineEdit>(*panel_, "EditReqPeriodH");
+    auto* minEdit = Control<QLineEdit>(*panel_, "EditBalansMinVal");
+    auto* periodEdit = Control<QLineEdit>(*panel_, "EditReqPeriodH");
     minEdit->setText(minTyped);
     periodEdit->setText(periodTyped);
     panel_->storeSection(SectionId::FromIndex(1), image_);
-    QCOMPARE(Bytes(image_, 2838, 3), bytes2838);
+    QCOMPARE(ImageBytes(image_, 2838, 3), bytes2838);
     panel_->loadSection(SectionId::FromIndex(1), image_);
     QCOMPARE(minEdit->text(), minShown);
     QCOMPARE(periodEdit->text(), periodShown);
@@ -179,19 +164,19 @@ void TestGeneralPanel::store_showsNormalisedNumbers() {
 
 void TestGeneralPanel::load_showsDefaults() {
     panel_->loadSection(SectionId::FromIndex(1), image_);
-    QCOMPARE(Find<QLineEdit>(*panel_, "MaskEditPassword")->text(), QString("lorn"));
-    QCOMPARE(Find<QLineEdit>(*panel_, "MaskEditDTMFPass")->text(), QString("4725"));
-    QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxCall2CallPauseX10S")->currentText(),
+    QCOMPARE(Control<QLineEdit>(*panel_, "MaskEditPassword")->text(), QString("lorn"));
+    QCOMPARE(Control<QLineEdit>(*panel_, "MaskEditDTMFPass")->text(), QString("4725"));
+    QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxCall2CallPauseX10S")->currentText(),
              QString("10"));
-    QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxDialPriority")->currentIndex(), 0);
-    QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxOutdatedMsgTime")->currentText(),
+    QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxDialPriority")->currentIndex(), 0);
+    QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxOutdatedMsgTime")->currentText(),
              QString("30 Min."));
-    QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxDATAProtocol")->currentText(),
+    QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxDATAProtocol")->currentText(),
              QString("V.110 (9600 bps)"));
-    QVERIFY(Find<QCheckBox>(*panel_, "CheckBoxACK")->isChecked());
-    QVERIFY(Find<QCheckBox>(*panel_, "CheckBoxControlOnlyList")->isChecked());
-    QVERIFY(Find<QCheckBox>(*panel_, "CheckBoxDTMFControlOnlyList")->isChecked());
-    QCOMPARE(Find<QLineEdit>(*panel_, "EditBalansMinVal")->text(), QString("0"));
+    QVERIFY(Control<QCheckBox>(*panel_, "CheckBoxACK")->isChecked());
+    QVERIFY(Control<QCheckBox>(*panel_, "CheckBoxControlOnlyList")->isChecked());
+    QVERIFY(Control<QCheckBox>(*panel_, "CheckBoxDTMFControlOnlyList")->isChecked());
+    QCOMPARE(Control<QLineEdit>(*panel_, "EditBalansMinVal")->text(), QString("0"));
 }
 
 void TestGeneralPanel::load_hiddenSettingsSurviveAStore() {
@@ -201,9 +186,9 @@ void TestGeneralPanel::load_hiddenSettingsSurviveAStore() {
     image_.setU8(12, 0x89);  // pause 1, ACK, priority 2
     image_.setU8(13, 0xE3);  // age 3, V.32, unused bits 5-7 set
     panel_->loadSection(SectionId::FromIndex(1), image_);
-    QCOMPARE(Find<QComboBox>(*panel_, "ComboBoxDialPriority")->currentIndex(), -1);
+    QCOMPARE(Control<QComboBox>(*panel_, "ComboBoxDialPriority")->currentIndex(), -1);
     panel_->storeSection(SectionId::FromIndex(1), image_);
-    QCOMPARE(Bytes(image_, 52, 16), QByteArray("+79161234567\0\0\0\0", 16));
+    QCOMPARE(ImageBytes(image_, 52, 16), QByteArray("+79161234567\0\0\0\0", 16));
     QCOMPARE(int(image_.u8(12)), 0xC9);  // priority shows no choice: stored as 3
     QCOMPARE(int(image_.u8(13)), 0xE3);
 }
@@ -226,14 +211,14 @@ void TestGeneralPanel::balanceTemplate_fillsOnlyTheTwoTexts() {
     QFETCH(QString, keyWord);
     panel_->storeSection(SectionId::FromIndex(1), image_);
     const ConfigImage before = image_;
-    auto* choice = Find<QRadioButton>(*panel_, button.toLatin1().constData());
+    auto* choice = Control<QRadioButton>(*panel_, button.toLatin1().constData());
     QCOMPARE(choice->text(), caption);
-    Find<QLineEdit>(*panel_, "MaskEditBalansIdWord")->setText("old");
-    Find<QLineEdit>(*panel_, "EditBalansMinVal")->setText("77");
+    Control<QLineEdit>(*panel_, "MaskEditBalansIdWord")->setText("old");
+    Control<QLineEdit>(*panel_, "EditBalansMinVal")->setText("77");
     choice->click();
-    QCOMPARE(Find<QLineEdit>(*panel_, "MaskEditBalansReqCMD")->text(), command);
-    QCOMPARE(Find<QLineEdit>(*panel_, "MaskEditBalansIdWord")->text(), keyWord);
-    QCOMPARE(Find<QLineEdit>(*panel_, "EditBalansMinVal")->text(), QString("77"));
+    QCOMPARE(Control<QLineEdit>(*panel_, "MaskEditBalansReqCMD")->text(), command);
+    QCOMPARE(Control<QLineEdit>(*panel_, "MaskEditBalansIdWord")->text(), keyWord);
+    QCOMPARE(Control<QLineEdit>(*panel_, "EditBalansMinVal")->text(), QString("77"));
     QVERIFY(image_ == before);  // nothing stored until the section is stored
 }
 
@@ -256,9 +241,9 @@ void TestGeneralPanel::typing_respectsLimits() {
     QFETCH(QString, edit);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
-    auto* line = Find<QLineEdit>(*panel_, edit.toLatin1().constData());
+    auto* line = Control<QLineEdit>(*panel_, edit.toLatin1().constData());
     line->clear();
-    Type(line, typed);
+    TypeText(line, typed);
     QCOMPARE(line->text(), shown);
 }
 

@@ -46,8 +46,8 @@
 #include "sim/sim_link.h"
 
 using namespace krx;
-using krx::testing::FakeDialogs;
-using krx::testing::FakePort;
+using krx::test::FakeDialogs;
+using krx::test::FakePort;
 
 namespace {
 

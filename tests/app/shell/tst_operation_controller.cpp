@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/test_bytes.h"
 #include "app/dialogs/clear_config_dialog.h"
 #include "app/shell/configurator_assembly.h"
 #include "app/shell/configurator_window.h"
@@ -36,6 +37,7 @@
 #include "sim/sim_link.h"
 
 using namespace krx;
+using krx::test::ToVector;
 
 namespace {
 
@@ -73,13 +75,12 @@ QByteArray Commands(std::initializer_list<std::pair<char, int>> runs) {
     return all;
 }
 
-std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
 
 // A body this program accepts, unlike the default one in two settings: the
 // pause between calls (byte 12, bits 0-2) is index 6 ("60"), and a byte deep
 // inside and the last one differ.
 std::vector<std::uint8_t> EditedBody() {
-    std::vector<std::uint8_t> body = Bytes(DefaultImage().body());
+    std::vector<std::uint8_t> body = ToVector(DefaultImage().body());
     body[12] = static_cast<std::uint8_t>((body[12] & ~0x07) | 6);
     body[3000] = 0x5A;
     body[5291] = 0xC3;
@@ -100,8 +101,8 @@ struct Rig {
 
     explicit Rig(OperationController::CountdownRunner countdown = {}) {
         AssemblyOptions options;
-        options.window.dialogs = std::make_unique<testing::FakeDialogs>();
-        options.window.port = std::make_unique<testing::FakePort>(QStringList{sim::kSimPortName});
+        options.window.dialogs = std::make_unique<test::FakeDialogs>();
+        options.window.port = std::make_unique<test::FakePort>(QStringList{sim::kSimPortName});
         options.window.portOverride = QString::fromLatin1(sim::kSimPortName);
         options.countdown = std::move(countdown);
         Configurator configurator = AssembleConfigurator(std::move(options));
@@ -279,7 +280,7 @@ void OperationControllerTest::programm_whileRunning_windowIsLockedButLive() {
     QCOMPARE(rig.operationCommands(),
              Commands({{kIdent, 1}, {kPassword, 1}, {kWriteArea1, 21}, {kReadArea1, 21},
                        {kRestart, 1}}));
-    QCOMPARE(rig.area(1), Bytes(rig.window->image().body()));
+    QCOMPARE(rig.area(1), ToVector(rig.window->image().body()));
 }
 
 void OperationControllerTest::programm_endsThroughTimer2_unlockedWithMonitor() {
@@ -335,8 +336,8 @@ void OperationControllerTest::programm_withClearSaveAreaTicked_writesModeMemoryB
     QCOMPARE(rig.operationCommands(),
              Commands({{kIdent, 1}, {kPassword, 1}, {kWriteArea1, 21}, {kReadArea1, 21},
                        {kWriteArea4, 1}, {kReadArea4, 1}, {kRestart, 1}}));
-    QCOMPARE(rig.area(4), Bytes(DefaultImage().modeMemory()));
-    QCOMPARE(Bytes(rig.window->image().modeMemory()), Bytes(DefaultImage().modeMemory()));
+    QCOMPARE(rig.area(4), ToVector(DefaultImage().modeMemory()));
+    QCOMPARE(ToVector(rig.window->image().modeMemory()), ToVector(DefaultImage().modeMemory()));
     QTRY_VERIFY_WITH_TIMEOUT(rig.idle(), 5000);
 }
 
@@ -423,7 +424,7 @@ void OperationControllerTest::operation_leavesTextFramesAndImage() {
     QVERIFY(WaitIdle(rig));
 
     // The editor starts from a body of its own, neither default nor edited.
-    std::vector<std::uint8_t> editorBody = Bytes(DefaultImage().body());
+    std::vector<std::uint8_t> editorBody = ToVector(DefaultImage().body());
     editorBody[3000] = 0x11;
     std::copy(editorBody.begin(), editorBody.end(), rig.window->image().body().begin());
     rig.window->loadCurrentSection();
@@ -479,7 +480,7 @@ void OperationControllerTest::operation_leavesTextFramesAndImage() {
     if (heard.contains(kApply)) QCOMPARE(rig.label("TMPLabel")->text(), kDataSent);
     QVERIFY(!countdownShown);
 
-    const std::vector<std::uint8_t> body = Bytes(rig.window->image().body());
+    const std::vector<std::uint8_t> body = ToVector(rig.window->image().body());
     switch (BodyAfter(bodyAfter)) {
         case BodyAfter::Unchanged:
             QCOMPARE(body, editorBody);
@@ -488,7 +489,7 @@ void OperationControllerTest::operation_leavesTextFramesAndImage() {
             QCOMPARE(body, controllerBody);
             break;
         case BodyAfter::Default:
-            QCOMPARE(body, Bytes(DefaultImage().body()));
+            QCOMPARE(body, ToVector(DefaultImage().body()));
             break;
     }
     if (Setup(setup) == Setup::InvalidBody) {
@@ -643,9 +644,9 @@ void OperationControllerTest::factoryConfig_completedCountdown_writesDefaults() 
     QVERIFY(codes.startsWith(Commands({{kIdent, 1}, {kPassword, 1}})));
     QVERIFY(codes.endsWith(Commands({{kWriteArea1, 21}, {kReadArea1, 21}, {kWriteArea4, 1},
                                       {kReadArea4, 1}, {kApply, 1}})));
-    QCOMPARE(rig.area(1), Bytes(DefaultImage().body()));
-    QCOMPARE(rig.area(4), Bytes(DefaultImage().modeMemory()));
-    QCOMPARE(Bytes(rig.window->image().body()), Bytes(DefaultImage().body()));
+    QCOMPARE(rig.area(1), ToVector(DefaultImage().body()));
+    QCOMPARE(rig.area(4), ToVector(DefaultImage().modeMemory()));
+    QCOMPARE(ToVector(rig.window->image().body()), ToVector(DefaultImage().body()));
     QCOMPARE(rig.actionText(), kProgrammed);
     QVERIFY(rig.idle());
 }

@@ -87,7 +87,7 @@ void WindowEndToEndTest::cleanupTestCase() {
 
 void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
     AssemblyOptions options;
-    options.window.dialogs = std::make_unique<testing::FakeDialogs>();
+    options.window.dialogs = std::make_unique<test::FakeDialogs>();
     options.window.portOverride = port_;  // as --port does
     Configurator configurator = AssembleConfigurator(std::move(options));
     ConfiguratorWindow& window = *configurator.window;

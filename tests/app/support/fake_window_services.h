@@ -11,7 +11,7 @@
 #include "app/shell/port_access.h"
 #include "app/shell/user_dialogs.h"
 
-namespace krx::testing {
+namespace krx::test {
 
 struct ShownMessage {
     QString title;
@@ -77,4 +77,4 @@ private:
     bool open_ = false;
 };
 
-}  // namespace krx::testing
+}  // namespace krx::test

@@ -8,9 +8,10 @@
 
 #include <cstddef>
 
+#include "common/test_bytes.h"
 #include "config/config_image.h"
 
-namespace krx_test {
+namespace krx::test {
 
 // The control named `name`; a test cannot go on without it.
 template <class T>
@@ -20,10 +21,7 @@ T* Control(const QWidget& page, const char* name) {
     return widget;
 }
 
-// `size` bytes of the image from `offset`.
-QByteArray ImageBytes(const krx::ConfigImage& image, std::size_t offset, std::size_t size);
-
 // Types `text` key by key, any alphabet.
 void TypeText(QWidget* widget, const QString& text);
 
-}  // namespace krx_test
+}  // namespace krx::test

@@ -2,12 +2,7 @@
 
 #include <QtTest>
 
-namespace krx_test {
-
-QByteArray ImageBytes(const krx::ConfigImage& image, std::size_t offset, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(image.bytes().data() + offset),
-                      qsizetype(size));
-}
+namespace krx::test {
 
 void TypeText(QWidget* widget, const QString& text) {
     for (const QChar ch : text) {
@@ -15,4 +10,4 @@ void TypeText(QWidget* widget, const QString& text) {
     }
 }
 
-}  // namespace krx_test
+}  // namespace krx::test
