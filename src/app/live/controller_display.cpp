@@ -6,43 +6,30 @@
 #include <QWidget>
 
 #include "app/widgets/widget_colours.h"
+#include "app/widgets/widget_values.h"
 #include "monitor/status_display_rules.h"
 
 namespace krx {
-namespace {
-
-// Progress bars clamp what they are given, as the panel's bars always did.
-void SetBar(QProgressBar* bar, int value) {
-    if (!bar) return;
-    bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
-}
-
-void SetText(QLabel* label, const QString& text) {
-    if (label) label->setText(text);
-}
-
-}  // namespace
-
 ControllerDisplay::ControllerDisplay(const ControllerWidgets& widgets, const InterfaceTexts& texts)
     : w_(widgets), texts_(&texts), locale_(QLocale::system()) {}
 
 void ControllerDisplay::showIdentification(const IdentValues& ident) {
-    SetText(w_.deviceName, ident.deviceName);
-    SetText(w_.modification, ident.modification);
-    SetText(w_.hardwareVersion, VersionText(ident.hardwareVersion));
-    SetText(w_.softwareVersion, VersionText(ident.softwareVersion));
-    SetText(w_.bootLoaderVersion, VersionText(ident.bootLoaderVersion));
-    SetText(w_.productionDate, ident.productionDate);
-    SetText(w_.countryCode, ident.countryCode);
-    SetText(w_.bindingId, IdentifierText(ident.bindingId, kNoBindingIdText));
-    SetText(w_.imei, ident.imei);
-    SetText(w_.uniqueId, IdentifierText(ident.uniqueId, kNoUniqueIdText));
+    SetLabelText(w_.deviceName, ident.deviceName);
+    SetLabelText(w_.modification, ident.modification);
+    SetLabelText(w_.hardwareVersion, VersionText(ident.hardwareVersion));
+    SetLabelText(w_.softwareVersion, VersionText(ident.softwareVersion));
+    SetLabelText(w_.bootLoaderVersion, VersionText(ident.bootLoaderVersion));
+    SetLabelText(w_.productionDate, ident.productionDate);
+    SetLabelText(w_.countryCode, ident.countryCode);
+    SetLabelText(w_.bindingId, IdentifierText(ident.bindingId, kNoBindingIdText));
+    SetLabelText(w_.imei, ident.imei);
+    SetLabelText(w_.uniqueId, IdentifierText(ident.uniqueId, kNoUniqueIdText));
 }
 
-void ControllerDisplay::showGsmSignal(int level) { SetBar(w_.signal, level); }
+void ControllerDisplay::showGsmSignal(int level) { SetClampedValue(w_.signal, level); }
 
 void ControllerDisplay::showGsmState(std::uint8_t code) {
-    SetText(w_.gsmState, QString::fromStdString(TextAt(texts_->gsmStates, GsmStateTextIndex(code))));
+    SetLabelText(w_.gsmState, QString::fromStdString(TextAt(texts_->gsmStates, GsmStateTextIndex(code))));
 }
 
 void ControllerDisplay::showArmingMode(std::uint8_t code) {
@@ -73,23 +60,23 @@ void ControllerDisplay::showOutputs(std::uint8_t mask) {
 }
 
 void ControllerDisplay::showBalance(bool valid, float value) {
-    SetText(w_.balance, BalanceText(valid, value, locale_));
+    SetLabelText(w_.balance, BalanceText(valid, value, locale_));
 }
 
 void ControllerDisplay::showBoardTemperature(std::int8_t value, bool valid) {
     const TemperatureLook look = TemperatureLookFor(value, valid, locale_);
-    SetText(w_.temperatureCaption, look.caption);
+    SetLabelText(w_.temperatureCaption, look.caption);
     if (QProgressBar* bar = w_.temperatureBar) {
-        if (look.barVisible) SetBar(bar, look.bar);
+        if (look.barVisible) SetClampedValue(bar, look.bar);
         bar->setVisible(look.barVisible);
     }
-    SetText(w_.temperatureValue, look.valueText);
+    SetLabelText(w_.temperatureValue, look.valueText);
 }
 
 void ControllerDisplay::resetGpsPanel() {
     SetBackgroundColour(w_.gpsValid, ButtonFaceColour());
-    SetText(w_.gpsValidText, QString());
-    for (QLabel* value : w_.gpsValues) SetText(value, QStringLiteral("-"));
+    SetLabelText(w_.gpsValidText, QString());
+    for (QLabel* value : w_.gpsValues) SetLabelText(value, QStringLiteral("-"));
     if (w_.showOnMap) w_.showOnMap->setEnabled(false);
 }
 
@@ -111,7 +98,7 @@ void ControllerDisplay::showControllerStatus(const StatusValues& s) {
 
 void ControllerDisplay::showControllerStatusLost() {
     showGsmSignal(0);
-    SetText(w_.gsmState, QString());
+    SetLabelText(w_.gsmState, QString());
     showArmingMode(kArmingUnknown);
     showIndicators(0);
     showOutputs(0);

@@ -4,33 +4,21 @@
 #include <QLineEdit>
 #include <QProgressBar>
 
+#include "app/widgets/widget_values.h"
 #include "monitor/status_display_rules.h"
 
 namespace krx {
-namespace {
-
-void SetBar(QProgressBar* bar, int value) {
-    if (!bar) return;
-    bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
-}
-
-void SetText(QLabel* label, const QString& text) {
-    if (label) label->setText(text);
-}
-
-}  // namespace
-
 void PowerDisplay::showBatteryCharge(std::uint8_t raw) {
     const BatteryLook look = BatteryLookFor(raw);
-    SetText(w_.batteryPercent, look.percentText);
-    SetBar(w_.batteryBar, look.bar);
-    SetText(w_.batteryMessage, look.message);
+    SetLabelText(w_.batteryPercent, look.percentText);
+    SetClampedValue(w_.batteryBar, look.bar);
+    SetLabelText(w_.batteryMessage, look.message);
 }
 
 void PowerDisplay::showMainsVoltage(std::uint8_t raw) {
     const MainsLook look = MainsLookFor(raw, locale_);
-    SetText(w_.mains, look.text);
-    SetBar(w_.mainsBar, look.bar);
+    SetLabelText(w_.mains, look.text);
+    SetClampedValue(w_.mainsBar, look.bar);
 }
 
 void ClockDisplay::showPcClock(const QDateTime& now) {

@@ -14,13 +14,8 @@
 namespace krx {
 namespace {
 
-// This model has four inputs and four outputs on its terminal blocks.
-constexpr int kModelInputs = 4;
+// This model has four outputs on its terminal blocks.
 constexpr int kModelOutputs = 4;
-constexpr int kLedCount = 16;
-// Imitation buttons by input number 1..16.
-constexpr int kImitationButton[kLedCount] = {25, 27, 28, 29, 30, 31, 32, 26,
-                                             33, 35, 36, 37, 38, 39, 40, 34};
 
 }  // namespace
 
@@ -131,17 +126,11 @@ void ControllerPanel::adaptToModel(SectionId section) {
     ui_->Button18->setFixedWidth(ui_->Button19->sizeHint().width());
     ui_->Button19->setFixedWidth(ui_->Button19->sizeHint().width());
 
-    // Only the indicators and imitation buttons of the four inputs stay.
+    // Only the indicators and imitation buttons of the four inputs stay:
+    // the larger model's inputs 5 to 16 sit in their own groups.
+    ui_->PanelLargerModelInputs5to8->hide();
     ui_->BevelInputIndicator->hide();
-    for (int n = kModelInputs + 1; n <= kLedCount; ++n) {
-        const QString label =
-            n == 5 ? QStringLiteral("Label117") : QStringLiteral("LabelLedIn%1").arg(n);
-        if (auto* w = findChild<QLabel*>(label)) w->hide();
-        if (auto* w = findChild<QFrame*>(QStringLiteral("PanelLed%1").arg(n))) w->hide();
-        if (auto* w = findChild<QPushButton*>(QStringLiteral("Button%1").arg(kImitationButton[n - 1]))) {
-            w->hide();
-        }
-    }
+    ui_->PanelLargerModelInputs9to16->hide();
     // No GPS receiver is read on this model.
     ui_->PanelNavigation->hide();
 
