@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/config_file.h"
 #include "config/default_image.h"
 #include "config/general_section.h"
 #include "device/ident_record.h"
@@ -11,7 +12,6 @@ namespace {
 
 constexpr std::uint8_t kConfigurationArea = 1;  // the body
 constexpr std::uint8_t kModeMemoryArea = 4;
-const QString kDefaultConfigurationName = QStringLiteral("default.cnt");
 
 }  // namespace
 
@@ -52,21 +52,12 @@ OperationOutcome ConfigOperations::runOperation(Steps steps) {
     if (!gate_.enter([this] { host_.selectRootNode(); })) return {};
     current_ = OperationOutcome{};
     current_.started = true;
-    Ending ending = Ending::Normal;
-    if (IdentifyAndCheck()) {
-        ending = steps();
-    } else {
-        current_.ok = false;
-    }
-    if (ending == Ending::Held) {
-        // The controller is rebooting: nothing answers for a while. The
-        // actions stay locked and the gate held until the timer ends it.
-        host_.showPlaceholderIdentification();
-        gate_.leave(ending);
-        host_.armRestartTimer(kRestartDelayMs);
-    } else {
-        gate_.leave(ending);
-    }
+    const Ending ending = IdentifyAndCheck() ? steps() : Ending::Normal;
+    // After a restart the controller answers nothing for a while: the
+    // actions stay locked and the gate held until the restart timer ends it.
+    if (ending == Ending::Held) host_.showPlaceholderIdentification();
+    gate_.leave(ending);
+    if (ending == Ending::Held) host_.armRestartTimer(kRestartDelayMs);
     return current_;
 }
 
@@ -107,7 +98,8 @@ ConfigOperations::Ending ConfigOperations::readConfSteps() {
     current_.ok = runArea(TransferJobKind::AreaRead, kConfigurationArea, host_.image().body());
     if (!IsValidBody(host_.image())) {
         ApplyDefaultBody(host_.image());
-        host_.setConfigurationName(kDefaultConfigurationName);
+        host_.setConfigurationName(QString::fromUtf8(kWorkingFileName.data(),
+                                                     qsizetype(kWorkingFileName.size())));
         showError(InvalidConfigurationText());
         current_.ok = false;
     }

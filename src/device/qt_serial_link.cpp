@@ -119,11 +119,14 @@ void QtSerialLink::waitUntilOnTheWire(const QDeadlineTimer& deadline) {
     // that follow assume the request has reached the controller: without
     // this wait a 256-byte block (139 ms on the line) would use up the whole
     // 139 ms allowed for its acknowledgement before the controller even had
-    // the frame. The driver's output queue is watched until it is empty (a
-    // bounded poll: a stalled transmitter must not hold the job past the
-    // write time-out, as an unbounded tcdrain would); a pseudo-terminal or a
-    // USB adapter with a deep buffer may report it empty early, so the line
-    // time of the bytes is waited out in any case.
+    // the frame. The line time of the bytes is waited out first; then the
+    // driver's output queue is watched until it is empty (a bounded poll: a
+    // stalled transmitter must not hold the job past the write time-out, as
+    // an unbounded tcdrain would).
+    const auto lineFree = std::min(lineFreeAt_, deadline.deadline<std::chrono::steady_clock>());
+    if (lineFree > std::chrono::steady_clock::now()) {
+        std::this_thread::sleep_until(lineFree);
+    }
 #ifdef Q_OS_UNIX
     const int fd = static_cast<int>(port_.handle());
     int queued = 0;
@@ -131,13 +134,14 @@ void QtSerialLink::waitUntilOnTheWire(const QDeadlineTimer& deadline) {
         if (deadline.hasExpired()) {
             return;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        // The bytes still queued need their line time; look again then.
+        const auto wait = std::max<std::chrono::steady_clock::duration>(
+            LineTime(static_cast<std::size_t>(queued)), std::chrono::microseconds(100));
+        std::this_thread::sleep_until(
+            std::min(std::chrono::steady_clock::now() + wait,
+                     deadline.deadline<std::chrono::steady_clock>()));
     }
 #endif
-    const auto until = std::min(lineFreeAt_, deadline.deadline<std::chrono::steady_clock>());
-    if (until > std::chrono::steady_clock::now()) {
-        std::this_thread::sleep_until(until);
-    }
 }
 
 std::size_t QtSerialLink::read(std::span<std::uint8_t> buffer) {
