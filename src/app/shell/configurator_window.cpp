@@ -148,8 +148,10 @@ void ConfiguratorWindow::setTexts(const InterfaceTexts& texts) {
                              : QString::fromStdString(SectionNodeTextOf(texts_, section)));
     }
     applyTextsToPages();
-    if (SectionPanel* page = pages_.at(currentSectionId())) {
-        if (QLabel* header = page->headerLabel()) header->setText(tree_->currentItem()->text(0));
+    SectionPanel* page = pages_.at(currentSectionId());
+    QTreeWidgetItem* node = SectionItem(*tree_, currentSectionId());
+    if (page && node) {
+        if (QLabel* header = page->headerLabel()) header->setText(node->text(0));
     }
     emit textsChanged();
 }

@@ -766,7 +766,11 @@ void OperationControllerTest::substitutedCatalogue_reachesTreePagesAndJobs() {
     translated.sectionTree[1].text = "General";
     translated.outputNames[0] = "Relay one";
     translated.transferMessages[7] = "Read done";
+    translated.sectionTree[0].text = "GSM controller";
     rig.window->setTexts(translated);
+
+    // The page on screen shows its node's new text, the model after it.
+    QCOMPARE(rig.label("Label30")->text(), QStringLiteral("GSM controller KRX310-LT"));
 
     QCOMPARE(SectionItem(rig.window->sectionTree(), sections::kGeneral)->text(0),
              QStringLiteral("General"));
