@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "device/controller_session.h"
 #include "device/serial_link.h"
 #include "device/status_sink.h"
 #include "device/treaddata.h"
@@ -33,6 +34,7 @@ private slots:
     void pacedFullBlocks_acknowledgedWithinTheirTimeout();
     void silentController_endsWithNoAnswerAfterTimeouts();
     void simulatorGoneMidTransfer_endsWithPortError();
+    void headlessSession_programsThenReadsBackThroughPty();
 
 private:
     int runJob(TransferJobKind kind, std::uint8_t area, Bytes& buffer);
@@ -173,6 +175,25 @@ void PtyEndToEndTest::simulatorGoneMidTransfer_endsWithPortError() {
     QCOMPARE(job.result(), 1);
     QCOMPARE(texts_.last(), QStringLiteral("Ошибка порта ") + port);
     QCOMPARE(body, Bytes(5292, 0));
+}
+
+void PtyEndToEndTest::headlessSession_programsThenReadsBackThroughPty() {
+    // The session as a command-line tool runs it, on the system's serial
+    // port layer: no window, no monitor.
+    controller_->setRestartSilence(std::chrono::milliseconds(0));
+    ControllerSession session({[this] { return server_->portName(); }, {}, {}});
+    session.image().body()[4000] ^= 0x3C;
+    const Bytes programmed(session.image().body().begin(), session.image().body().end());
+
+    const OperationOutcome program = session.Programm();
+    QVERIFY2(program.ok, qPrintable(program.message));
+    QCOMPARE(program.message, QStringLiteral("Перезагрузка устройства инициированна"));
+
+    std::fill(session.image().body().begin(), session.image().body().end(), 0);
+    const OperationOutcome read = session.ReadConf();
+    QVERIFY2(read.ok, qPrintable(read.message));
+    QCOMPARE(read.message, QStringLiteral("Данные считаны"));
+    QCOMPARE(Bytes(session.image().body().begin(), session.image().body().end()), programmed);
 }
 
 QTEST_GUILESS_MAIN(PtyEndToEndTest)
