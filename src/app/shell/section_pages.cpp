@@ -9,6 +9,7 @@
 #include "app/pages/input_panel.h"
 #include "app/pages/inputs_common_panel.h"
 #include "app/pages/outputs_panel.h"
+#include "app/pages/power_panel.h"
 #include "app/pages/profiles_note_panel.h"
 
 namespace krx {
@@ -30,7 +31,7 @@ SectionPanel* ControllerPage(QWidget* p) { return new ControllerPanel(p); }
 SectionPanel* GeneralPage(QWidget* p) { return new GeneralPanel(p); }
 SectionPanel* ConnectionPage(QWidget* p) { return Placeholder("Panel5", "Label74", p); }
 SectionPanel* ClockPage(QWidget* p) { return Placeholder("Panel2", "Label5", p); }
-SectionPanel* PowerPage(QWidget* p) { return Placeholder("Panel3", "Label23", p); }
+SectionPanel* PowerPage(QWidget* p) { return new PowerPanel(p); }
 SectionPanel* ArmInPage(QWidget* p) { return new ArmInPanel(p); }
 SectionPanel* InputsPage(QWidget* p) { return new InputsCommonPanel(p); }
 SectionPanel* InputPage(QWidget* p) { return new InputPanel(p); }

@@ -162,6 +162,7 @@ private slots:
 
     // Monitor through the window
     void monitor_fillsControllerPanelAndStatusBar();
+    void monitor_powerPage_showsBatteryMainsAndTheirFailure();
     void monitor_controllerGone_showsPlaceholdersAndNc();
     void monitor_unsupported_data();
     void monitor_unsupported();
@@ -958,6 +959,34 @@ void TestConfiguratorWindow::monitor_fillsControllerPanelAndStatusBar() {
     controller_->withDevice([](sim::SimDevice& d) { d.live().gsmState = 200; });
     QTRY_COMPARE_WITH_TIMEOUT(w<QLabel>("LabelGSMState")->text(),
                               QStringLiteral("Неизвестное состояние GSM модуля"), 10000);
+}
+
+void TestConfiguratorWindow::monitor_powerPage_showsBatteryMainsAndTheirFailure() {
+    controller_->withDevice([](sim::SimDevice& d) {
+        d.live().battery = 77;
+        d.live().mains = 131;
+    });
+    makeWindow();
+    attachMonitor();
+    window_->selectSection(sections::kPower);
+    const QChar point = QLocale::system().decimalPoint().at(0);
+    QTRY_COMPARE_WITH_TIMEOUT(w<QLabel>("Label17")->text(), QStringLiteral("77%"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(w<QLabel>("LabelMainPower")->text(),
+                              QStringLiteral("13") + point + QStringLiteral("1 В"), 5000);
+    QCOMPARE(w<QProgressBar>("ProgressBarBatCharge")->value(), 77);
+    QCOMPARE(w<QProgressBar>("ProgressBarMainPower")->value(), 131);
+
+    // The status read fails while the controller still identifies itself:
+    // the page shows its failure values.
+    sim::SimFaults faults;
+    faults.reply = sim::ReplyFault::Silence;
+    faults.onlyCommand = 12;
+    controller_->setFaults(faults);
+    QTRY_COMPARE_WITH_TIMEOUT(w<QLabel>("Label17")->text(), QStringLiteral("0%"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(w<QLabel>("LabelMainPower")->text(),
+                              QStringLiteral("0") + point + QStringLiteral("0 В"), 5000);
+    QCOMPARE(w<QLabel>("LabelBatMsg")->text(), QStringLiteral("\nАккумулятор подключен"));
+    QTRY_COMPARE_WITH_TIMEOUT(panel(StatusPanels::kMessage), QStringLiteral("Нет ответа от устройства"), 5000);
 }
 
 void TestConfiguratorWindow::monitor_controllerGone_showsPlaceholdersAndNc() {
