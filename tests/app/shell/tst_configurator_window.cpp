@@ -163,6 +163,7 @@ private slots:
     // Monitor through the window
     void monitor_fillsControllerPanelAndStatusBar();
     void monitor_powerPage_showsBatteryMainsAndTheirFailure();
+    void monitor_clockPage_showsBothClocksAndLeavesATypedTime();
     void monitor_controllerGone_showsPlaceholdersAndNc();
     void monitor_unsupported_data();
     void monitor_unsupported();
@@ -987,6 +988,41 @@ void TestConfiguratorWindow::monitor_powerPage_showsBatteryMainsAndTheirFailure(
                               QStringLiteral("0") + point + QStringLiteral("0 В"), 5000);
     QCOMPARE(w<QLabel>("LabelBatMsg")->text(), QStringLiteral("\nАккумулятор подключен"));
     QTRY_COMPARE_WITH_TIMEOUT(panel(StatusPanels::kMessage), QStringLiteral("Нет ответа от устройства"), 5000);
+}
+
+void TestConfiguratorWindow::monitor_clockPage_showsBothClocksAndLeavesATypedTime() {
+    controller_->withDevice([](sim::SimDevice& d) {
+        d.setClock(QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)), std::chrono::steady_clock::now());
+        return 0;
+    });
+    makeWindow();
+    attachMonitor();
+    window_->selectSection(sections::kClock);
+    auto* pc = w<QLineEdit>("MaskEditPCTime");
+    auto* controller = w<QLineEdit>("MaskEditContrCurTime");
+    QTRY_VERIFY_WITH_TIMEOUT(controller->text().startsWith("04.03.26 05:0"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(pc->text().startsWith(QDateTime::currentDateTime().toString("dd.MM.yy")),
+                             5000);
+
+    // Typed into while it has the focus: the monitor leaves the field alone,
+    // the computer's clock goes on.
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    controller->setFocus();
+    QTRY_VERIFY(controller->hasFocus());
+    controller->setText("01.01.30 00:00:00");
+    const QString pcBefore = pc->text();
+    QTRY_VERIFY_WITH_TIMEOUT(pc->text() != pcBefore, 5000);
+    // Nor does it read the controller's clock meanwhile: no status request
+    // after the one that may have been on its way.
+    const auto statusReads = [this] {
+        int n = 0;
+        for (const auto& frame : controller_->requests()) n += frame.at(1) == 12 ? 1 : 0;
+        return n;
+    };
+    const int readsWhileTyping = statusReads();
+    QTest::qWait(600);
+    QCOMPARE(statusReads(), readsWhileTyping);
+    QCOMPARE(controller->text(), QStringLiteral("01.01.30 00:00:00"));
 }
 
 void TestConfiguratorWindow::monitor_controllerGone_showsPlaceholdersAndNc() {
