@@ -4,6 +4,7 @@
 
 #include "app/pages/arm_in_panel.h"
 #include "app/pages/clock_panel.h"
+#include "app/pages/connection_panel.h"
 #include "app/pages/controller_panel.h"
 #include "app/pages/empty_section_panel.h"
 #include "app/pages/general_panel.h"
@@ -30,7 +31,7 @@ SectionPanel* Placeholder(const char* panelName, const char* headerName, QWidget
 
 SectionPanel* ControllerPage(QWidget* p) { return new ControllerPanel(p); }
 SectionPanel* GeneralPage(QWidget* p) { return new GeneralPanel(p); }
-SectionPanel* ConnectionPage(QWidget* p) { return Placeholder("Panel5", "Label74", p); }
+SectionPanel* ConnectionPage(QWidget* p) { return new ConnectionPanel(p); }
 SectionPanel* ClockPage(QWidget* p) { return new ClockPanel(p); }
 SectionPanel* PowerPage(QWidget* p) { return new PowerPanel(p); }
 SectionPanel* ArmInPage(QWidget* p) { return new ArmInPanel(p); }
