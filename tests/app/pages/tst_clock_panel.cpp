@@ -13,6 +13,7 @@
 
 #include "app/pages/clock_panel.h"
 #include "config/default_image.h"
+#include "support/crafted_sections.h"
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
@@ -25,31 +26,6 @@ constexpr std::size_t kTask1 = 2680;
 constexpr std::size_t kTask2 = 2696;
 constexpr std::size_t kTask3 = 2712;
 
-// Every field of the section with a value other than the default, a hidden
-// info box set, and bits the section does not own set too.
-void PutCraftedClock(ConfigImage& image) {
-    image.setU8(2672, 0x03);    // time zone +3
-    image.setU8(2673, 0x41);    // summer time; bit 6 is the controller's
-    image.setU16(2676, 0x8005);  // inputs 1, 3 and (hidden) 16
-    image.setU8(2678, 0x45);    // relay 1, output 1 and (hidden) output 5
-    // Task 1: on, Monday and Friday at 07:05, test message, "Управление
-    // Выходом 2" (kind 3, output 3) with "выключить" (2).
-    image.setU8(kTask1 + 0, 0x01);
-    image.setU8(kTask1 + 4, 0x11);
-    image.setU8(kTask1 + 5, 7);
-    image.setU8(kTask1 + 6, 5);
-    image.setU8(kTask1 + 12, 0x0D);
-    image.setU8(kTask1 + 13, 0x03);
-    image.setU8(kTask1 + 14, 0x02);
-    // Task 2: on, every day at 23:59, info message, "Применить профиль 3"
-    // (kind 4, profile 2).
-    image.setU8(kTask2 + 0, 0x01);
-    image.setU8(kTask2 + 4, 0x7F);
-    image.setU8(kTask2 + 5, 23);
-    image.setU8(kTask2 + 6, 59);
-    image.setU8(kTask2 + 12, 0x12);
-    image.setU8(kTask2 + 13, 0x02);
-}
 
 }  // namespace
 

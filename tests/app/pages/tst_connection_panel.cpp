@@ -16,6 +16,7 @@
 #include "app/shell/section_pages.h"
 #include "app/shell/section_switcher.h"
 #include "config/default_image.h"
+#include "support/crafted_sections.h"
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
@@ -25,27 +26,6 @@ namespace {
 
 constexpr std::size_t Record(int connection) { return 68 + 36 * std::size_t(connection - 1); }
 
-// Connection 3 with a value other than the default in every field, hidden
-// ones included, and a stored incoming-call action this model does not offer.
-void PutCraftedConnection(ConfigImage& image, std::size_t r) {
-    const char phone[16] = "+79161234567";
-    for (std::size_t i = 0; i < 16; ++i) image.setU8(r + i, std::uint8_t(phone[i]));
-    image.setU8(r + 16, 0x16);  // transport priority 2, group 6 (index 5)
-    image.setU8(r + 17, 0x34);  // voice wait "5 Min." (4), incoming call action 3
-    image.setU8(r + 18, 0x2B);  // incoming call: output 2 (3), "сценарий 3" (5)
-    image.setU8(r + 19, 0x17);  // NotACK, CallEn, on-line time "5 Sec." (index 5)
-    image.setU8(r + 20, 0x02);  // connection type "Голосовое SB"
-    image.setU16(r + 22, 0x0093);  // voice boxes 1, 2, 5, 8 not off
-    image.setU16(r + 24, 0x0011);  // of them 1 and 5 on (2 and 8 in the third state)
-    image.setU8(r + 26, 0x9B);  // arming 1, 2, 4; disarming 1, 4
-    image.setU8(r + 27, 0x0D);  // restricted, test, GPS
-    image.setU8(r + 28, 0x02);  // SMS wait "3 Min."
-    image.setU8(r + 29, 0x38);  // English, key code, debug, SMS on, joint use
-    image.setU16(r + 30, 0x0006);  // SMS boxes 2, 3 not off
-    image.setU16(r + 32, 0x0004);  // of them 3 on
-    image.setU8(r + 34, 0x41);  // arming 1, disarming 3
-    image.setU8(r + 35, 0x06);  // system events, test
-}
 
 }  // namespace
 

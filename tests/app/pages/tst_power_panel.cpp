@@ -13,6 +13,7 @@
 
 #include "app/pages/power_panel.h"
 #include "config/default_image.h"
+#include "support/crafted_sections.h"
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
@@ -22,30 +23,6 @@ namespace {
 
 const SectionId kPower = SectionId::FromIndex(11);
 
-// Body bytes 2808..2817 and 2842..2850 with a value other than the default
-// in every field, the hidden GPS options set, and bits the section does not
-// own set as well.
-void PutCraftedPower(ConfigImage& image) {
-    // Averaging "64 Sec." (5), no fault message, recovery "8 Min." (2), no
-    // restore message.
-    image.setU8(2808, 0x25);
-    image.setU8(2809, 0xA1);  // GPS on power change; 0xA0 is not ours
-    image.setU8(2812, 0x0F);  // second border 15 %, no message
-    image.setU8(2813, 0xC6);  // first border 70 %, message
-    image.setU8(2814, 0x51);  // GPS on discharge; 0x50 is not ours
-    // Indicator function 2, no blinking, LEDs off with the case closed, bits
-    // 4-6 foreign, active inputs on ArmOut.
-    image.setU8(2817, 0xBA);
-    image.setU8(2842, 0x06);  // no temperature message; 0x06 is not ours
-    image.setU8(2843, 0xF6);  // lower border -10
-    image.setU8(2844, 0x2D);  // upper border 45
-    image.setU8(2845, 0xFB);  // low level -5
-    image.setU8(2846, 0x2B);  // output 2 (index 3), reaction "сценарий 3" (5)
-    image.setU8(2847, 0x1E);  // high level 30
-    image.setU8(2848, 0x81);  // relay 2, reaction "сценарий 14" (16)
-    image.setU8(2849, 0xE0);  // tamper off; 0xE0 is not ours
-    image.setU8(2850, 0x1A);  // output 1 (index 2), reaction "сценарий 1" (3)
-}
 
 }  // namespace
 

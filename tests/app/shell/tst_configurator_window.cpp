@@ -41,6 +41,7 @@
 #include "config/config_file.h"
 #include "config/default_image.h"
 #include "config/general_section.h"
+#include "support/crafted_sections.h"
 #include "support/fake_window_services.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_link.h"
@@ -135,6 +136,8 @@ private slots:
     void switch_sharedInputPage_keepsEachInputsValues();
     void switch_systemParameters_disablesAndRestoresControllerActions();
     void switch_outputsNode_showsOutputsPicture();
+    void switch_craftedSectionsStoreBackByteForByte_data();
+    void switch_craftedSectionsStoreBackByteForByte();
     void switch_smallPageAfterLargeOne_doesNotScroll();
     void adaptation_controllerSection();
     void adaptation_generalSection_repeatedEntryKeepsTwoPriorities();
@@ -564,6 +567,37 @@ void TestConfiguratorWindow::switch_outputsNode_showsOutputsPicture() {
     QVERIFY(w<QLabel>("ImageKRX310Outs")->isVisible());
     QCOMPARE(w<QLabel>("Label1")->text(), QStringLiteral("Выходы"));
     QVERIFY(window.image().bytes() == before);
+}
+
+void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte_data() {
+    QTest::addColumn<int>("section");
+    QTest::newRow("connection 1") << 2;
+    QTest::newRow("connection 8") << 9;
+    QTest::newRow("clock and scheduler") << 10;
+    QTest::newRow("power and temperature") << 11;
+}
+
+void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte() {
+    QFETCH(int, section);
+    ConfiguratorWindow& window = makeWindow();
+    const SectionId id = SectionId::FromIndex(section);
+    ConfigImage& image = window.image();
+    if (id.kind() == SectionKind::Connection) {
+        test::PutCraftedConnection(image, 68 + 36 * std::size_t(id.record() - 1));
+    } else if (id.kind() == SectionKind::Clock) {
+        test::PutCraftedClock(image);
+    } else {
+        test::PutCraftedPower(image);
+    }
+    const ConfigImage crafted = image;
+    // Shown (adapted and loaded), then left: stored into the image again.
+    window.selectSection(id);
+    window.selectSection(sections::kController);
+    QVERIFY(window.image() == crafted);
+    // And once more, after a round through another section of the same page.
+    window.selectSection(id);
+    window.selectSection(sections::kGeneral);
+    QVERIFY(window.image() == crafted);
 }
 
 void TestConfiguratorWindow::switch_smallPageAfterLargeOne_doesNotScroll() {
