@@ -63,16 +63,6 @@ void ControllerDisplay::showBalance(bool valid, float value) {
     SetLabelText(w_.balance, BalanceText(valid, value, locale_));
 }
 
-void ControllerDisplay::showBoardTemperature(std::int8_t value, bool valid) {
-    const TemperatureLook look = TemperatureLookFor(value, valid, locale_);
-    SetLabelText(w_.temperatureCaption, look.caption);
-    if (QProgressBar* bar = w_.temperatureBar) {
-        if (look.barVisible) SetClampedValue(bar, look.bar);
-        bar->setVisible(look.barVisible);
-    }
-    SetLabelText(w_.temperatureValue, look.valueText);
-}
-
 void ControllerDisplay::resetGpsPanel() {
     SetBackgroundColour(w_.gpsValid, ButtonFaceColour());
     SetLabelText(w_.gpsValidText, QString());
@@ -93,7 +83,6 @@ void ControllerDisplay::showControllerStatus(const StatusValues& s) {
     showIndicators(s.indicators);
     showOutputs(s.outputs);
     showBalance(s.balanceValid, s.balance);
-    showBoardTemperature(s.boardTemperature, s.temperatureValid);
 }
 
 void ControllerDisplay::showControllerStatusLost() {

@@ -37,9 +37,6 @@ struct ControllerWidgets {
     std::array<QWidget*, 16> indicators{};
     std::array<QWidget*, 7> outputs{};
     QLabel* balance = nullptr;
-    QLabel* temperatureCaption = nullptr;
-    QProgressBar* temperatureBar = nullptr;
-    QLabel* temperatureValue = nullptr;
     QWidget* gpsValid = nullptr;  // PanelValidate
     QLabel* gpsValidText = nullptr;
     std::array<QLabel*, 7> gpsValues{};  // date and time .. satellites used
@@ -61,7 +58,6 @@ public:
     void showIndicators(std::uint16_t mask);
     void showOutputs(std::uint8_t mask);
     void showBalance(bool valid, float value);
-    void showBoardTemperature(std::int8_t value, bool valid);
     void resetGpsPanel();
     void showActionName(const QString& text, const QColor& colour);
 

@@ -23,8 +23,6 @@ public:
     virtual void showControllerStatus(const StatusValues& status) = 0;
     // What the page shows after a failed status read.
     virtual void showControllerStatusLost() = 0;
-    // The board temperature (shown for the power section too).
-    virtual void showBoardTemperature(std::int8_t value, bool valid) = 0;
     virtual void resetGpsPanel() = 0;
     // The operation status line `ActionName`.
     virtual void showActionName(const QString& text, const QColor& colour) = 0;
@@ -48,6 +46,8 @@ public:
     virtual ~PowerLiveView() = default;
     virtual void showBatteryCharge(std::uint8_t raw) = 0;
     virtual void showMainsVoltage(std::uint8_t raw) = 0;
+    // Read with the controller's status on the controller page too.
+    virtual void showBoardTemperature(std::int8_t value, bool valid) = 0;
 };
 
 // The Arm-In page (section 12).

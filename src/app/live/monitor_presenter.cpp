@@ -29,6 +29,7 @@ MonitorPresenter::MonitorPresenter(MonitorHost* host, LiveViews views,
             [this](const QString& text) { showActionName(text, kColourRed); });
     connect(host, &MonitorHost::controllerStatus, this, [v](const StatusValues& status) {
         if (v.controller) v.controller->showControllerStatus(status);
+        if (v.power) v.power->showBoardTemperature(status.boardTemperature, status.temperatureValid);
     });
     connect(host, &MonitorHost::controllerStatusFailed, this, [this, v](const QString& message) {
         setPanel(StatusPanels::kMessage, message);
@@ -44,9 +45,8 @@ MonitorPresenter::MonitorPresenter(MonitorHost* host, LiveViews views,
         if (v.power) {
             v.power->showBatteryCharge(status.batteryCharge);
             v.power->showMainsVoltage(status.mainsVoltage);
+            v.power->showBoardTemperature(status.boardTemperature, status.temperatureValid);
         }
-        if (v.controller) v.controller->showBoardTemperature(status.boardTemperature,
-                                                              status.temperatureValid);
     });
     connect(host, &MonitorHost::powerStatusFailed, this, [this, v](const QString& message) {
         if (v.power) {

@@ -21,6 +21,16 @@ void PowerDisplay::showMainsVoltage(std::uint8_t raw) {
     SetClampedValue(w_.mainsBar, look.bar);
 }
 
+void PowerDisplay::showBoardTemperature(std::int8_t value, bool valid) {
+    const TemperatureLook look = TemperatureLookFor(value, valid, locale_);
+    SetLabelText(w_.temperatureCaption, look.caption);
+    if (QProgressBar* bar = w_.temperatureBar) {
+        if (look.barVisible) SetClampedValue(bar, look.bar);
+        bar->setVisible(look.barVisible);
+    }
+    SetLabelText(w_.temperatureValue, look.valueText);
+}
+
 void ClockDisplay::showPcClock(const QDateTime& now) {
     if (w_.pcTime) w_.pcTime->setText(PcClockText(now));
 }

@@ -22,6 +22,9 @@ struct PowerWidgets {
     QLabel* batteryMessage = nullptr;
     QLabel* mains = nullptr;
     QProgressBar* mainsBar = nullptr;
+    QLabel* temperatureCaption = nullptr;  // LabelTemperature
+    QProgressBar* temperatureBar = nullptr;
+    QLabel* temperatureValue = nullptr;    // LabelTempCurVal
 };
 
 class PowerDisplay {
@@ -30,6 +33,7 @@ public:
     void setLocale(const QLocale& locale) { locale_ = locale; }
     void showBatteryCharge(std::uint8_t raw);
     void showMainsVoltage(std::uint8_t raw);
+    void showBoardTemperature(std::int8_t value, bool valid);
 
 private:
     PowerWidgets w_;

@@ -44,9 +44,6 @@ ControllerPanel::ControllerPanel(QWidget* parent)
     w.outputs = {ui_->PanelOut1, ui_->PanelOut2, ui_->PanelOut3, ui_->PanelOut4,
                  ui_->PanelOut5, ui_->PanelOut6, ui_->PanelOut7};
     w.balance = ui_->LabelBalans;
-    w.temperatureCaption = ui_->LabelTemperature;
-    w.temperatureBar = ui_->ProgressBarModemTemperature;
-    w.temperatureValue = ui_->LabelTempCurVal;
     w.gpsValid = ui_->PanelValidate;
     w.gpsValidText = ui_->LabelValidate;
     w.gpsValues = {ui_->LabelDateTime, ui_->LabelLat,    ui_->LabelLong,          ui_->LabelAltitude,
@@ -100,9 +97,6 @@ void ControllerPanel::showControllerStatus(const StatusValues& status) {
     display_->showControllerStatus(status);
 }
 void ControllerPanel::showControllerStatusLost() { display_->showControllerStatusLost(); }
-void ControllerPanel::showBoardTemperature(std::int8_t value, bool valid) {
-    display_->showBoardTemperature(value, valid);
-}
 void ControllerPanel::resetGpsPanel() { display_->resetGpsPanel(); }
 void ControllerPanel::showActionName(const QString& text, const QColor& colour) {
     display_->showActionName(text, colour);

@@ -1,6 +1,6 @@
 #pragma once
 // The controller page (section 0, `Panel10`): identification, GSM signal and
-// state, arming mode, indicators, outputs, balance, board temperature and the
+// state, arming mode, indicators, outputs, balance and the
 // operation status line `ActionName`. The page shows the monitor's live
 // values through its ControllerLiveView, with the display routines of
 // ControllerDisplay on its own controls.
@@ -43,7 +43,6 @@ public:
     void showIdentification(const IdentValues& ident) override;
     void showControllerStatus(const StatusValues& status) override;
     void showControllerStatusLost() override;
-    void showBoardTemperature(std::int8_t value, bool valid) override;
     void resetGpsPanel() override;
     void showActionName(const QString& text, const QColor& colour) override;
     // Numbers in the format of `locale` (the system's by default).

@@ -42,6 +42,9 @@ PowerPanel::PowerPanel(QWidget* parent)
     live.batteryMessage = ui_->LabelBatMsg;
     live.mains = ui_->LabelMainPower;
     live.mainsBar = ui_->ProgressBarMainPower;
+    live.temperatureCaption = ui_->LabelTemperature;
+    live.temperatureBar = ui_->ProgressBarModemTemperature;
+    live.temperatureValue = ui_->LabelTempCurVal;
     live_ = std::make_unique<PowerDisplay>(live);
 
     connect(ui_->TrackBarDischargeWarn, &QSlider::valueChanged, this, [this](int p) {
@@ -184,5 +187,9 @@ void PowerPanel::storeSection(SectionId section, ConfigImage& image) {
 void PowerPanel::showBatteryCharge(std::uint8_t raw) { live_->showBatteryCharge(raw); }
 
 void PowerPanel::showMainsVoltage(std::uint8_t raw) { live_->showMainsVoltage(raw); }
+
+void PowerPanel::showBoardTemperature(std::int8_t value, bool valid) {
+    live_->showBoardTemperature(value, valid);
+}
 
 }  // namespace krx

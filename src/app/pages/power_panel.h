@@ -36,6 +36,7 @@ public:
     // PowerLiveView
     void showBatteryCharge(std::uint8_t raw) override;
     void showMainsVoltage(std::uint8_t raw) override;
+    void showBoardTemperature(std::int8_t value, bool valid) override;
     void setLocale(const QLocale& locale) { live_->setLocale(locale); }
 
 private:

@@ -40,6 +40,10 @@ public:
         p.mains = add(new QLabel, "LabelMainPower");
         p.mainsBar = add(new QProgressBar, "ProgressBarMainPower");
         p.mainsBar->setRange(0, 165);
+        p.temperatureCaption = add(new QLabel, "LabelTemperature");
+        p.temperatureBar = add(new QProgressBar, "ProgressBarModemTemperature");
+        p.temperatureBar->setRange(-40, 90);
+        p.temperatureValue = add(new QLabel, "LabelTempCurVal");
         power_ = std::make_unique<PowerDisplay>(p);
         power_->setLocale(QLocale::c());
         clock_ = std::make_unique<ClockDisplay>(
@@ -47,6 +51,9 @@ public:
     }
     void showBatteryCharge(std::uint8_t raw) override { power_->showBatteryCharge(raw); }
     void showMainsVoltage(std::uint8_t raw) override { power_->showMainsVoltage(raw); }
+    void showBoardTemperature(std::int8_t value, bool valid) override {
+        power_->showBoardTemperature(value, valid);
+    }
     void showPcClock(const QDateTime& now) override { clock_->showPcClock(now); }
     void showControllerClock(const StatusValues& s) override { clock_->showControllerClock(s); }
     void watchControllerTimeEditing(std::function<void(bool)>) override {}

@@ -53,9 +53,6 @@ ControllerWidgets WidgetsOf(QWidget& page) {
     for (int i = 0; i < 16; ++i) w.indicators[std::size_t(i)] = widget(QString("PanelLed%1").arg(i + 1));
     for (int i = 0; i < 7; ++i) w.outputs[std::size_t(i)] = widget(QString("PanelOut%1").arg(i + 1));
     w.balance = label("LabelBalans");
-    w.temperatureCaption = label("LabelTemperature");
-    w.temperatureBar = page.findChild<QProgressBar*>("ProgressBarModemTemperature");
-    w.temperatureValue = label("LabelTempCurVal");
     w.gpsValid = widget("PanelValidate");
     w.gpsValidText = label("LabelValidate");
     w.gpsValues = {label("LabelDateTime"), label("LabelLat"),    label("LabelLong"),
@@ -108,7 +105,6 @@ private slots:
     void armingPanel_steadyCodes();
     void indicatorsAndOutputs_limeWhenSet();
     void gsmState_unknownCodesAndReplacedTexts();
-    void temperature_validShowsBarInvalidHidesIt();
     void balance_inCurrencyFormatOrEmpty();
     void statusLost_resetsOnlyNamedIndicators();
     void gpsPanel_reset();
@@ -294,25 +290,6 @@ void TestControllerPanel::gsmState_unknownCodesAndReplacedTexts() {
     QCOMPARE(w<QProgressBar>("ProgressBarSignalQuality")->value(), 31);
 }
 
-void TestControllerPanel::temperature_validShowsBarInvalidHidesIt() {
-    display_->showBoardTemperature(-5, true);
-    QCOMPARE(w<QLabel>("LabelTemperature")->text(), QStringLiteral("Текущее значение"));
-    QVERIFY(!w<QProgressBar>("ProgressBarModemTemperature")->isHidden());
-    QCOMPARE(w<QProgressBar>("ProgressBarModemTemperature")->value(), -5);
-    QCOMPARE(w<QLabel>("LabelTempCurVal")->text(), QStringLiteral("-5° C"));
-
-    display_->showBoardTemperature(-5, false);
-    QCOMPARE(w<QLabel>("LabelTemperature")->text(),
-             QStringLiteral("Текущее значение температуры не доступно"));
-    QVERIFY(w<QProgressBar>("ProgressBarModemTemperature")->isHidden());
-    QCOMPARE(w<QLabel>("LabelTempCurVal")->text(), QString());
-
-    // 120 degrees lies beyond the bar's -40..90: the bar stops at its end.
-    display_->showBoardTemperature(120, true);
-    QCOMPARE(w<QProgressBar>("ProgressBarModemTemperature")->value(), 90);
-    QCOMPARE(w<QLabel>("LabelTempCurVal")->text(), QStringLiteral("120° C"));
-}
-
 void TestControllerPanel::balance_inCurrencyFormatOrEmpty() {
     display_->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     display_->showBalance(true, 1234.5f);
@@ -343,9 +320,8 @@ void TestControllerPanel::statusLost_resetsOnlyNamedIndicators() {
     QCOMPARE(BackgroundColour(w<QLabel>("PanelArmDisarmStatus")), ButtonFaceColour());
     QCOMPARE(BackgroundColour(w<QWidget>("PanelLed1")), QColor(0x008000));
     QCOMPARE(BackgroundColour(w<QWidget>("PanelOut7")), QColor(0x008000));
-    // The balance and temperature keep their last values.
+    // The balance keeps its last value.
     QCOMPARE(w<QLabel>("LabelBalans")->text(), balance);
-    QCOMPARE(w<QLabel>("LabelTempCurVal")->text(), QStringLiteral("30° C"));
 }
 
 void TestControllerPanel::gpsPanel_reset() {

@@ -40,6 +40,7 @@ private slots:
     void firstBorder_neverAbove90Percent();
     void levels_pushEachOther();
     void liveValues_batteryAndMains();
+    void temperature_validShowsBarInvalidHidesIt();
 
 private:
     std::unique_ptr<PowerPanel> panel_;
@@ -196,6 +197,25 @@ void TestPowerPanel::liveValues_batteryAndMains() {
     QCOMPARE(Control<QProgressBar>(*panel_, "ProgressBarMainPower")->value(), 124);
     panel_->showMainsVoltage(200);
     QCOMPARE(Control<QProgressBar>(*panel_, "ProgressBarMainPower")->value(), 165);
+}
+
+void TestPowerPanel::temperature_validShowsBarInvalidHidesIt() {
+    panel_->showBoardTemperature(-5, true);
+    QCOMPARE(Control<QLabel>(*panel_, "LabelTemperature")->text(), QStringLiteral("Текущее значение"));
+    QVERIFY(!Control<QProgressBar>(*panel_, "ProgressBarModemTemperature")->isHidden());
+    QCOMPARE(Control<QProgressBar>(*panel_, "ProgressBarModemTemperature")->value(), -5);
+    QCOMPARE(Control<QLabel>(*panel_, "LabelTempCurVal")->text(), QStringLiteral("-5° C"));
+
+    panel_->showBoardTemperature(-5, false);
+    QCOMPARE(Control<QLabel>(*panel_, "LabelTemperature")->text(),
+             QStringLiteral("Текущее значение температуры не доступно"));
+    QVERIFY(Control<QProgressBar>(*panel_, "ProgressBarModemTemperature")->isHidden());
+    QCOMPARE(Control<QLabel>(*panel_, "LabelTempCurVal")->text(), QString());
+
+    // 120 degrees lies beyond the bar's -40..90: the bar stops at its end.
+    panel_->showBoardTemperature(120, true);
+    QCOMPARE(Control<QProgressBar>(*panel_, "ProgressBarModemTemperature")->value(), 90);
+    QCOMPARE(Control<QLabel>(*panel_, "LabelTempCurVal")->text(), QStringLiteral("120° C"));
 }
 
 QTEST_MAIN(TestPowerPanel)
