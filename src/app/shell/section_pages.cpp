@@ -10,6 +10,7 @@
 #include "app/pages/general_panel.h"
 #include "app/pages/input_panel.h"
 #include "app/pages/inputs_common_panel.h"
+#include "app/pages/output_panel.h"
 #include "app/pages/outputs_panel.h"
 #include "app/pages/power_panel.h"
 #include "app/pages/profiles_note_panel.h"
@@ -38,7 +39,7 @@ SectionPanel* ArmInPage(QWidget* p) { return new ArmInPanel(p); }
 SectionPanel* InputsPage(QWidget* p) { return new InputsCommonPanel(p); }
 SectionPanel* InputPage(QWidget* p) { return new InputPanel(p); }
 SectionPanel* OutputsPage(QWidget* p) { return new OutputsPanel(p); }
-SectionPanel* OutputPage(QWidget* p) { return Placeholder("Panel9", "Label6", p); }
+SectionPanel* OutputPage(QWidget* p) { return new OutputPanel(p); }
 SectionPanel* ScenariosPage(QWidget* p) { return Placeholder("Panel12", "Label79", p); }
 SectionPanel* ProfilesPage(QWidget* p) { return new ProfilesNotePanel(p); }
 SectionPanel* ProfilePage(QWidget* p) { return Placeholder("PanelProfile", "Label221", p); }
