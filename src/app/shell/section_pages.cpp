@@ -13,6 +13,7 @@
 #include "app/pages/output_panel.h"
 #include "app/pages/outputs_panel.h"
 #include "app/pages/power_panel.h"
+#include "app/pages/profile_panel.h"
 #include "app/pages/profiles_note_panel.h"
 
 namespace krx {
@@ -42,7 +43,7 @@ SectionPanel* OutputsPage(QWidget* p) { return new OutputsPanel(p); }
 SectionPanel* OutputPage(QWidget* p) { return new OutputPanel(p); }
 SectionPanel* ScenariosPage(QWidget* p) { return Placeholder("Panel12", "Label79", p); }
 SectionPanel* ProfilesPage(QWidget* p) { return new ProfilesNotePanel(p); }
-SectionPanel* ProfilePage(QWidget* p) { return Placeholder("PanelProfile", "Label221", p); }
+SectionPanel* ProfilePage(QWidget* p) { return new ProfilePanel(p); }
 SectionPanel* SystemPage(QWidget* p) {
     auto* page = new EmptySectionPanel("Panel11", "Label86", p);
     page->setAllowsControllerActions(false);
