@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::uint8_t kConfigurationArea = 1;  // the body
 constexpr std::uint8_t kModeMemoryArea = 4;
+constexpr std::uint8_t kSystemParametersArea = 5;
 
 }  // namespace
 
@@ -42,17 +43,27 @@ OperationOutcome ConfigOperations::Reset() {
 OperationOutcome ConfigOperations::FactoryConfig() {
     return runOperation([this] { return factoryConfigSteps(); });
 }
+OperationOutcome ConfigOperations::ReadSystemParameters() {
+    return runOperation([this] { return readSystemParametersSteps(); }, StatusTarget::PageLine);
+}
+OperationOutcome ConfigOperations::ProgramSystemParameters() {
+    return runOperation([this] { return programSystemParametersSteps(); }, StatusTarget::PageLine);
+}
 
 void ConfigOperations::restartDelayElapsed() { gate_.release(); }
 
 template <typename Steps>
-OperationOutcome ConfigOperations::runOperation(Steps steps) {
+OperationOutcome ConfigOperations::runOperation(Steps steps, StatusTarget line) {
     // Common start: stop the monitor, leave the section (the root node
-    // stores it), lock, identify.
-    if (!gate_.enter([this] { host_.selectRootNode(); })) return {};
+    // stores it), lock, identify. The system parameters are read and
+    // programmed from their own page, which stays on screen.
+    const auto beforeLock = [this, line] {
+        if (line == StatusTarget::ActionName) host_.selectRootNode();
+    };
+    if (!gate_.enter(beforeLock)) return {};
     current_ = OperationOutcome{};
     current_.started = true;
-    const Ending ending = IdentifyAndCheck() ? steps() : Ending::Normal;
+    const Ending ending = IdentifyAndCheck(line) ? steps() : Ending::Normal;
     // After a restart the controller answers nothing for a while: the
     // actions stay locked and the gate held until the restart timer ends it.
     if (ending == Ending::Held) host_.showPlaceholderIdentification();
@@ -61,25 +72,29 @@ OperationOutcome ConfigOperations::runOperation(Steps steps) {
     return current_;
 }
 
-bool ConfigOperations::IdentifyAndCheck() {
+bool ConfigOperations::IdentifyAndCheck(StatusTarget line) {
     std::array<std::uint8_t, ident::kSize> record{};
-    if (!run(TransferJobKind::IdentityRead, record)) {
+    if (!run(TransferJobKind::IdentityRead, record, line)) {
         host_.showPlaceholderIdentification();
         return false;
     }
     host_.showIdentification(record);
     const QString rejection = IdentRejection(DecodeIdentRecord(record));
     if (!rejection.isEmpty()) {
-        replaceText(rejection);
+        replaceText(rejection, line);
         return false;
     }
     return true;
 }
 
-void ConfigOperations::replaceText(const QString& text) {
+void ConfigOperations::replaceText(const QString& text, StatusTarget line) {
     // The colour the identification job left stays.
     current_.message = text;
-    host_.replaceActionNameText(text);
+    if (line == StatusTarget::PageLine) {
+        host_.replacePageLineText(text);
+    } else {
+        host_.replaceActionNameText(text);
+    }
 }
 
 void ConfigOperations::showError(const QString& text) {
@@ -188,6 +203,27 @@ ConfigOperations::Ending ConfigOperations::factoryConfigSteps() {
     return Ending::Normal;
 }
 
+ConfigOperations::Ending ConfigOperations::readSystemParametersSteps() {
+    if (!sendPassword(StatusTarget::PageLine)) {
+        return Ending::Normal;
+    }
+    host_.storeSection();
+    current_.ok = runArea(TransferJobKind::AreaRead, kSystemParametersArea,
+                          host_.image().systemParameters(), StatusTarget::PageLine);
+    host_.loadSection();
+    return Ending::Normal;
+}
+
+ConfigOperations::Ending ConfigOperations::programSystemParametersSteps() {
+    storeAndLoadSection();
+    if (!sendPassword(StatusTarget::PageLine)) {
+        return Ending::Normal;
+    }
+    current_.ok = runArea(TransferJobKind::AreaWriteVerify, kSystemParametersArea,
+                          host_.image().systemParameters(), StatusTarget::PageLine);
+    return Ending::Normal;
+}
+
 bool ConfigOperations::run(TransferJobKind kind, std::span<std::uint8_t> buffer,
                            StatusTarget status) {
     TransferStep step;
@@ -195,7 +231,7 @@ bool ConfigOperations::run(TransferJobKind kind, std::span<std::uint8_t> buffer,
     step.buffer = buffer;
     step.status = status;
     const JobOutcome out = runner_.run(step);
-    if (status == StatusTarget::ActionName) {
+    if (status != StatusTarget::TmpLabel) {
         current_.message = out.message;
         current_.colour = out.colour;
     }
@@ -203,20 +239,21 @@ bool ConfigOperations::run(TransferJobKind kind, std::span<std::uint8_t> buffer,
 }
 
 bool ConfigOperations::runArea(TransferJobKind kind, std::uint8_t area,
-                               std::span<std::uint8_t> buffer) {
+                               std::span<std::uint8_t> buffer, StatusTarget line) {
     TransferStep step;
     step.kind = kind;
     step.area = area;
     step.buffer = buffer;
+    step.status = line;
     const JobOutcome out = runner_.run(step);
     current_.message = out.message;
     current_.colour = out.colour;
     return out.ok;
 }
 
-bool ConfigOperations::sendPassword() {
+bool ConfigOperations::sendPassword(StatusTarget line) {
     PasswordPayload payload = AdminPasswordPayload(host_.image());
-    return run(TransferJobKind::PasswordSend, payload);
+    return run(TransferJobKind::PasswordSend, payload, line);
 }
 
 bool ConfigOperations::sendRestart() {

@@ -52,6 +52,11 @@ public:
     OperationOutcome CompareConf();
     OperationOutcome Reset();
     OperationOutcome FactoryConfig();
+    // The system-parameter tail (area 5), from and to the controller. They
+    // report on the system-parameter page's own line and leave the section
+    // tree alone.
+    OperationOutcome ReadSystemParameters();
+    OperationOutcome ProgramSystemParameters();
 
     // The host's restart timer fired: it has started the monitor and unlocked
     // the actions; operations may run again.
@@ -61,8 +66,8 @@ private:
     using Ending = DeviceGate::Ending;
 
     template <typename Steps>
-    OperationOutcome runOperation(Steps steps);
-    bool IdentifyAndCheck();
+    OperationOutcome runOperation(Steps steps, StatusTarget line = StatusTarget::ActionName);
+    bool IdentifyAndCheck(StatusTarget line);
 
     Ending readConfSteps();
     Ending programmSteps();
@@ -70,16 +75,19 @@ private:
     Ending compareConfSteps();
     Ending resetSteps();
     Ending factoryConfigSteps();
+    Ending readSystemParametersSteps();
+    Ending programSystemParametersSteps();
 
     bool run(TransferJobKind kind, std::span<std::uint8_t> buffer,
              StatusTarget status = StatusTarget::ActionName);
-    bool runArea(TransferJobKind kind, std::uint8_t area, std::span<std::uint8_t> buffer);
-    bool sendPassword();
+    bool runArea(TransferJobKind kind, std::uint8_t area, std::span<std::uint8_t> buffer,
+                 StatusTarget line = StatusTarget::ActionName);
+    bool sendPassword(StatusTarget line = StatusTarget::ActionName);
     bool sendRestart();
     void sendApply();
     void storeAndLoadSection();
     // The status line, as the host shows it.
-    void replaceText(const QString& text);
+    void replaceText(const QString& text, StatusTarget line);
     void showError(const QString& text);
 
     OperationHost& host_;

@@ -31,15 +31,15 @@ namespace {
 
 TransferJobRunner::Wiring RunnerWiring(const ControllerSession::Setup& setup,
                                        const QStringList* messages, StatusSink* action,
-                                       StatusSink* tmp) {
-    return {setup.portName, messages, action, tmp};
+                                       StatusSink* tmp, StatusSink* page) {
+    return {setup.portName, messages, action, tmp, page};
 }
 
 }  // namespace
 
 ControllerSession::ControllerSession(Setup setup)
     : messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
-      runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_)),
+      runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_, &pageSink_)),
       ownImage_(std::make_unique<ConfigImage>(DefaultImage())),
       ownHooks_(std::make_unique<DeviceGateHooks>()),
       ownGate_(std::make_unique<DeviceGate>(*ownHooks_)),
@@ -53,7 +53,7 @@ ControllerSession::ControllerSession(Setup setup)
 ControllerSession::ControllerSession(Setup setup, ConfigImage& image, DeviceGate& gate,
                                      OperationHost& host)
     : messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
-      runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_)),
+      runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_, &pageSink_)),
       image_(&image),
       gate_(&gate),
       operations_(std::make_unique<ConfigOperations>(host, runner_, gate)) {}

@@ -54,6 +54,8 @@ public:
     // apply steps.
     StatusSink& actionSink() { return actionSink_; }
     StatusSink& tmpSink() { return tmpSink_; }
+    // The system-parameter page's message line and progress bar.
+    StatusSink& pageSink() { return pageSink_; }
     // The translatable job texts in use; the window replaces them.
     void setMessages(const QStringList& messages) { messages_ = messages; }
 
@@ -63,6 +65,8 @@ public:
     OperationOutcome CompareConf() { return operations_->CompareConf(); }
     OperationOutcome Reset() { return operations_->Reset(); }
     OperationOutcome FactoryConfig() { return operations_->FactoryConfig(); }
+    OperationOutcome ReadSystemParameters() { return operations_->ReadSystemParameters(); }
+    OperationOutcome ProgramSystemParameters() { return operations_->ProgramSystemParameters(); }
 
     // One job on the session's port, inside the device gate; for the direct
     // commands. Not started (ok false, empty message) while the device is
@@ -75,6 +79,7 @@ private:
     QStringList messages_;
     StatusSink actionSink_;
     StatusSink tmpSink_;
+    StatusSink pageSink_;
     TransferJobRunner runner_;
     std::unique_ptr<ConfigImage> ownImage_;
     std::unique_ptr<DeviceGateHooks> ownHooks_;

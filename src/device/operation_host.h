@@ -36,6 +36,9 @@ public:
 
     // `ActionName`: replace its text keeping the colour, or show a red text.
     virtual void replaceActionNameText(const QString& text) { (void)text; }
+    // The system-parameter page's message line: replace its text, keeping
+    // the colour.
+    virtual void replacePageLineText(const QString& text) { (void)text; }
     virtual void showActionNameError(const QString& text) { (void)text; }
 
     // Status bar panel 0: the name of the configuration in the editor.

@@ -9,8 +9,9 @@ namespace krx {
 TransferJobRunner::TransferJobRunner(Wiring wiring) : wiring_(std::move(wiring)) {}
 
 JobOutcome TransferJobRunner::run(const TransferStep& step) {
-    StatusSink* sink =
-        step.status == StatusTarget::TmpLabel ? wiring_.tmpLabel : wiring_.actionName;
+    StatusSink* sink = step.status == StatusTarget::TmpLabel   ? wiring_.tmpLabel
+                       : step.status == StatusTarget::PageLine ? wiring_.pageLine
+                                                               : wiring_.actionName;
     const QString port = wiring_.portName ? wiring_.portName() : QString();
     const bool areaJob = IsAreaJob(step.kind);
     // Every operation starts its area transfers at address 0.

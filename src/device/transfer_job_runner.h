@@ -22,6 +22,7 @@ public:
         const QStringList* messages = nullptr;    // the window's list; none: the job's own
         StatusSink* actionName = nullptr;         // status and progress of visible steps
         StatusSink* tmpLabel = nullptr;           // status of apply steps
+        StatusSink* pageLine = nullptr;           // status and progress of the system parameters
     };
 
     explicit TransferJobRunner(Wiring wiring);

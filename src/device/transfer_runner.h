@@ -16,6 +16,7 @@ namespace krx {
 enum class StatusTarget : std::uint8_t {
     ActionName,  // the visible operation status
     TmpLabel,    // the hidden label, for jobs whose text nobody reads
+    PageLine,    // the system-parameter page's own message line and progress bar
 };
 
 struct TransferStep {

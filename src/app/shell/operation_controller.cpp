@@ -10,6 +10,7 @@
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_presenter.h"
 #include "app/pages/controller_panel.h"
+#include "app/pages/system_parameters_panel.h"
 #include "app/shell/file_commands.h"
 #include "app/shell/port_access.h"
 #include "app/shell/section_tree.h"
@@ -100,19 +101,43 @@ OperationController::OperationController(ConfiguratorWindow& window, MonitorPres
             [this] { launch(&ControllerSession::FactoryConfig); });
     connect(&window, &ConfiguratorWindow::delayedStartDone, this,
             &OperationController::onDelayedStart);
+    wireSystemParametersPage();
+}
+
+void OperationController::wireSystemParametersPage() {
+    systemPage_ = dynamic_cast<SystemParametersPanel*>(window_.page(sections::kSystemParameters));
+    if (!systemPage_) return;
+    SystemParametersPanel* page = systemPage_;
+    // The page's own message line and progress bar.
+    StatusSink& sink = session_.pageSink();
+    connect(&sink, &StatusSink::statusChanged, page,
+            [page](const QString& text, StatusColour colour) {
+                page->messageLine()->setText(text);
+                SetTextColour(page->messageLine(), ToColour(colour));
+            });
+    connect(&sink, &StatusSink::progressMaximumChanged, page->progressBar(), &QProgressBar::setMaximum);
+    connect(&sink, &StatusSink::progressPositionChanged, page->progressBar(), &QProgressBar::setValue);
+    connect(&sink, &StatusSink::portOpened, &window_, &ConfiguratorWindow::linkStateChanged);
+    connect(page, &SystemParametersPanel::readRequested, this, [this, page] {
+        // "Программировать" waits for the first successful read.
+        if (launch(&ControllerSession::ReadSystemParameters).ok) page->allowProgramming();
+    });
+    connect(page, &SystemParametersPanel::programRequested, this,
+            [this] { launch(&ControllerSession::ProgramSystemParameters); });
 }
 
 OperationController::~OperationController() = default;
 
 bool OperationController::busy() const { return window_.gate().busy(); }
 
-void OperationController::launch(OperationOutcome (ControllerSession::*operation)()) {
+OperationOutcome OperationController::launch(OperationOutcome (ControllerSession::*operation)()) {
     // A trigger that slipped through while another command holds the device
     // (a queued key press, a second click) is dropped.
     const OperationOutcome outcome = (session_.*operation)();
-    if (!outcome.started) return;
+    if (!outcome.started) return outcome;
     lastOutcome_ = outcome;
     if (!busy()) emit operationFinished();
+    return outcome;
 }
 
 void OperationController::onDelayedStart() {
@@ -148,6 +173,10 @@ void OperationController::showPlaceholderIdentification() {
 void OperationController::replaceActionNameText(const QString& text) {
     // The colour the identification job left stays.
     panel_->actionName()->setText(text);
+}
+
+void OperationController::replacePageLineText(const QString& text) {
+    if (systemPage_) systemPage_->messageLine()->setText(text);
 }
 
 void OperationController::showActionNameError(const QString& text) {

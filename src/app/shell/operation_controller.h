@@ -25,6 +25,7 @@ namespace krx {
 class ConfiguratorWindow;
 class MonitorPresenter;
 class ControllerPanel;
+class SystemParametersPanel;
 class MonitorHost;
 
 class OperationController : public QObject, private OperationHost {
@@ -57,7 +58,9 @@ signals:
 
 private:
     // Starts `operation` unless another command holds the device.
-    void launch(OperationOutcome (ControllerSession::*operation)());
+    OperationOutcome launch(OperationOutcome (ControllerSession::*operation)());
+    // The system-parameter page's two buttons.
+    void wireSystemParametersPage();
     void onDelayedStart();
 
     // OperationHost
@@ -68,6 +71,7 @@ private:
     void showIdentification(std::span<const std::uint8_t> record) override;
     void showPlaceholderIdentification() override;
     void replaceActionNameText(const QString& text) override;
+    void replacePageLineText(const QString& text) override;
     void showActionNameError(const QString& text) override;
     void setConfigurationName(const QString& name) override;
     bool clearModeMemoryChecked() const override;
@@ -78,6 +82,7 @@ private:
     MonitorPresenter& presenter_;
     MonitorHost& monitor_;
     ControllerPanel* panel_;
+    SystemParametersPanel* systemPage_ = nullptr;
     CountdownRunner countdown_;
     ControllerSession session_;
     OperationOutcome lastOutcome_;

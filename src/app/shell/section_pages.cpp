@@ -15,6 +15,7 @@
 #include "app/pages/power_panel.h"
 #include "app/pages/profile_panel.h"
 #include "app/pages/profiles_note_panel.h"
+#include "app/pages/system_parameters_panel.h"
 
 namespace krx {
 
@@ -44,11 +45,7 @@ SectionPanel* OutputPage(QWidget* p) { return new OutputPanel(p); }
 SectionPanel* ScenariosPage(QWidget* p) { return Placeholder("Panel12", "Label79", p); }
 SectionPanel* ProfilesPage(QWidget* p) { return new ProfilesNotePanel(p); }
 SectionPanel* ProfilePage(QWidget* p) { return new ProfilePanel(p); }
-SectionPanel* SystemPage(QWidget* p) {
-    auto* page = new EmptySectionPanel("Panel11", "Label86", p);
-    page->setAllowsControllerActions(false);
-    return page;
-}
+SectionPanel* SystemPage(QWidget* p) { return new SystemParametersPanel(p); }
 
 constexpr PageSlot kPages[] = {
     {0, 0, ControllerPage},   {1, 1, GeneralPage},    {2, 9, ConnectionPage},

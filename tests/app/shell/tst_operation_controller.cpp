@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,6 +27,7 @@
 #include "app/live/monitor_wiring.h"
 #include "app/shell/operation_controller.h"
 #include "app/pages/section_panel.h"
+#include "app/pages/system_parameters_panel.h"
 #include "app/shell/section_tree.h"
 #include "app/shell/status_panels.h"
 #include "app/widgets/widget_colours.h"
@@ -218,6 +220,8 @@ private slots:
     void operationJobs_showTheOpenedPortAsLinkState();
     void refusedController_textStandsWhenTheOperationReturns();
     void substitutedCatalogue_reachesTreePagesAndJobs();
+    void systemParameters_readThenProgram_framesAndEnabling();
+    void systemParameters_refusedPassword_sendsNoAreaFrame();
 
 private:
     QTemporaryDir dir_;
@@ -780,6 +784,75 @@ void OperationControllerTest::substitutedCatalogue_reachesTreePagesAndJobs() {
     rig.actions().ReadConf->trigger();
     QCOMPARE(rig.actionText(), QStringLiteral("Read done"));
     QCOMPARE(rig.operations->lastOutcome().message, QStringLiteral("Read done"));
+}
+
+namespace {
+
+// A block request's address and count (bytes 4..7 and 8..9 of its frame).
+std::uint32_t AddressOf(const Frame& f) {
+    return f[4] | (f[5] << 8) | (f[6] << 16) | (static_cast<std::uint32_t>(f[7]) << 24);
+}
+std::uint16_t CountOf(const Frame& f) { return static_cast<std::uint16_t>(f[8] | (f[9] << 8)); }
+
+// The system-parameter page opened for editing, as a user would open it.
+SystemParametersPanel* OpenSystemPage(Rig& rig) {
+    rig.window->selectSection(sections::kSystemParameters);
+    auto* page = dynamic_cast<SystemParametersPanel*>(rig.window->page(sections::kSystemParameters));
+    if (page) page->findChild<QPushButton*>("Button1")->click();
+    return page;
+}
+
+}  // namespace
+
+void OperationControllerTest::systemParameters_readThenProgram_framesAndEnabling() {
+    Rig rig;
+    QVERIFY(WaitIdle(rig));
+    // The controller's own values: CALVAL 300, subtract, Pb battery, CRC off.
+    rig.setArea(5, std::vector<std::uint8_t>{0x2C, 0x01, 0x02, 0x00, 0x01, 0x00, 0x01, 0x00});
+    SystemParametersPanel* page = OpenSystemPage(rig);
+    QVERIFY(page);
+    auto* read = page->findChild<QPushButton*>("BitBtnReadSysPar");
+    auto* program = page->findChild<QPushButton*>("BitBtnProgSysPar");
+    QVERIFY(!program->isEnabled());  // until a read has succeeded
+    QVERIFY(!rig.actions().Programm->isEnabled());  // the page's own buttons only
+    rig.quiet();
+
+    read->click();
+
+    // Identification, password, then area 5 from address 0, 8 bytes (19).
+    QCOMPARE(rig.operationCommands(), Commands({{kIdent, 1}, {kPassword, 1}, {19, 1}}));
+    const std::vector<Frame> frames = *rig.framesAtMonitorStart;
+    QCOMPARE(AddressOf(frames.at(2)), std::uint32_t(0));
+    QCOMPARE(CountOf(frames.at(2)), std::uint16_t(8));
+    QVERIFY(program->isEnabled());
+    QCOMPARE(page->findChild<QLineEdit*>("EditCALVAL")->text(), QStringLiteral("300"));
+    QCOMPARE(page->messageLine()->text(), QStringLiteral("Данные считаны"));
+    QCOMPARE(rig.window->currentSectionId(), sections::kSystemParameters);  // the page stays
+    QTRY_VERIFY(rig.idle() || rig.monitor().isRunning());
+    QVERIFY(!rig.actions().Programm->isEnabled());
+
+    // CALVAL 200000 programs the field's maximum, 131071; the other bits of
+    // the tail stay as read.
+    page->findChild<QLineEdit*>("EditCALVAL")->setText("200000");
+    rig.quiet();
+    program->click();
+    QCOMPARE(rig.operationCommands(), Commands({{kIdent, 1}, {kPassword, 1}, {18, 1}, {19, 1}}));
+    QCOMPARE(rig.area(5), (std::vector<std::uint8_t>{0xFF, 0xFF, 0x03, 0x00, 0x01, 0x00, 0x01, 0x00}));
+    QCOMPARE(page->messageLine()->text(), QStringLiteral("Программирование завершено успешно"));
+    QVERIFY(program->isEnabled());
+}
+
+void OperationControllerTest::systemParameters_refusedPassword_sendsNoAreaFrame() {
+    Rig rig;
+    QVERIFY(WaitIdle(rig));
+    rig.setDevicePassword("secret");
+    SystemParametersPanel* page = OpenSystemPage(rig);
+    QVERIFY(page);
+    rig.quiet();
+    page->findChild<QPushButton*>("BitBtnReadSysPar")->click();
+    QCOMPARE(rig.operationCommands(), Commands({{kIdent, 1}, {kPassword, 1}}));
+    QCOMPARE(page->messageLine()->text(), kPasswordRefused);
+    QVERIFY(!page->findChild<QPushButton*>("BitBtnProgSysPar")->isEnabled());
 }
 
 QTEST_MAIN(OperationControllerTest)

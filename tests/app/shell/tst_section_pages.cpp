@@ -93,7 +93,7 @@ void TestSectionPages::pageProperties_sayWhatTheSwitchStoresAndAllows_data() {
     QTest::newRow("input 3") << 16 << true << true;
     QTest::newRow("outputs picture") << 18 << false << true;
     QTest::newRow("profiles note") << 24 << false << true;
-    QTest::newRow("system parameters") << 29 << false << false;
+    QTest::newRow("system parameters") << 29 << true << false;
 }
 
 void TestSectionPages::pageProperties_sayWhatTheSwitchStoresAndAllows() {
