@@ -6,7 +6,6 @@
 #include "app/pages/clock_panel.h"
 #include "app/pages/connection_panel.h"
 #include "app/pages/controller_panel.h"
-#include "app/pages/empty_section_panel.h"
 #include "app/pages/general_panel.h"
 #include "app/pages/input_panel.h"
 #include "app/pages/inputs_common_panel.h"
@@ -15,6 +14,7 @@
 #include "app/pages/power_panel.h"
 #include "app/pages/profile_panel.h"
 #include "app/pages/profiles_note_panel.h"
+#include "app/pages/scenario_panel.h"
 #include "app/pages/system_parameters_panel.h"
 
 namespace krx {
@@ -28,10 +28,6 @@ struct PageSlot {
     SectionPanel* (*create)(QWidget* parent);
 };
 
-SectionPanel* Placeholder(const char* panelName, const char* headerName, QWidget* parent) {
-    return new EmptySectionPanel(panelName, headerName, parent);
-}
-
 SectionPanel* ControllerPage(QWidget* p) { return new ControllerPanel(p); }
 SectionPanel* GeneralPage(QWidget* p) { return new GeneralPanel(p); }
 SectionPanel* ConnectionPage(QWidget* p) { return new ConnectionPanel(p); }
@@ -42,7 +38,7 @@ SectionPanel* InputsPage(QWidget* p) { return new InputsCommonPanel(p); }
 SectionPanel* InputPage(QWidget* p) { return new InputPanel(p); }
 SectionPanel* OutputsPage(QWidget* p) { return new OutputsPanel(p); }
 SectionPanel* OutputPage(QWidget* p) { return new OutputPanel(p); }
-SectionPanel* ScenariosPage(QWidget* p) { return Placeholder("Panel12", "Label79", p); }
+SectionPanel* ScenariosPage(QWidget* p) { return new ScenarioPanel(p); }
 SectionPanel* ProfilesPage(QWidget* p) { return new ProfilesNotePanel(p); }
 SectionPanel* ProfilePage(QWidget* p) { return new ProfilePanel(p); }
 SectionPanel* SystemPage(QWidget* p) { return new SystemParametersPanel(p); }
