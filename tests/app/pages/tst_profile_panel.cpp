@@ -12,6 +12,7 @@
 
 #include "app/pages/profile_panel.h"
 #include "config/default_image.h"
+#include "support/crafted_sections.h"
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
@@ -25,19 +26,6 @@ constexpr std::size_t Entry(int profile, int input) {
 }
 constexpr std::size_t Input(int input) { return 360 + 92 * std::size_t(input - 1); }
 
-// Profile 2 with a value other than the default everywhere, the larger
-// model's entries and reactions included.
-void PutCraftedProfile(ConfigImage& image) {
-    const QByteArray name("NIGHT");
-    for (int i = 0; i < 17; ++i) image.setU8(Record(2) + std::size_t(i), i < name.size() ? std::uint8_t(name[i]) : 0);
-    for (int input = 1; input <= 16; ++input) {
-        // Bit 0 on for odd inputs; bits 1-7 are not the section's.
-        image.setU8(Entry(2, input), std::uint8_t(0xA0 | (input & 1)));
-        image.setU16(Entry(2, input) + 2, std::uint16_t(100 * input));   // lower
-        image.setU16(Entry(2, input) + 4, std::uint16_t(200 * input + 50));  // upper
-    }
-    for (int r = 0; r < 7; ++r) image.setU8(Record(2) + 114 + std::size_t(r), std::uint8_t(r + 3));
-}
 
 }  // namespace
 

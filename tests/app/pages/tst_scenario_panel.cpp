@@ -12,6 +12,7 @@
 
 #include "app/pages/scenario_panel.h"
 #include "config/default_image.h"
+#include "support/crafted_sections.h"
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
@@ -75,11 +76,7 @@ void TestScenarioPanel::grid_hasItsFixedRowAndColumn() {
 void TestScenarioPanel::craftedScenario_loadsAndStoresBackByteForByte() {
     // Scenario 14: three times, high 7, low 8, the end mark, then steps
     // that the end mark hides and a store must keep.
-    image_.setU16(Word(14, 0), 3);
-    image_.setU16(Word(14, 1), 0x8007);
-    image_.setU16(Word(14, 2), 0x0008);
-    image_.setU16(Word(14, 3), 0x0000);
-    for (int w = 4; w <= 16; ++w) image_.setU16(Word(14, w), std::uint16_t(0x1200 + w));
+    PutCraftedScenario(image_);
     const ConfigImage crafted = image_;
     panel_->loadSection(sections::kScenarios, image_);
     QCOMPARE(cell(14, 1), QString("ЦИКЛ"));

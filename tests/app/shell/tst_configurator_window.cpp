@@ -575,6 +575,8 @@ void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte_data() {
     QTest::newRow("connection 8") << 9;
     QTest::newRow("clock and scheduler") << 10;
     QTest::newRow("power and temperature") << 11;
+    QTest::newRow("scenarios") << 23;
+    QTest::newRow("profile 2") << 26;
 }
 
 void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte() {
@@ -586,6 +588,10 @@ void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte() {
         test::PutCraftedConnection(image, 68 + 36 * std::size_t(id.record() - 1));
     } else if (id.kind() == SectionKind::Clock) {
         test::PutCraftedClock(image);
+    } else if (id.kind() == SectionKind::Scenarios) {
+        test::PutCraftedScenario(image);
+    } else if (id.kind() == SectionKind::Profile) {
+        test::PutCraftedProfile(image);
     } else {
         test::PutCraftedPower(image);
     }

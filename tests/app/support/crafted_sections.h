@@ -17,5 +17,10 @@ void PutCraftedConnection(krx::ConfigImage& image, std::size_t record);
 void PutCraftedClock(krx::ConfigImage& image);
 // Section "Питание, температура, индикация, контроль вскрытия".
 void PutCraftedPower(krx::ConfigImage& image);
+// Profile 2, with the entries of inputs 5..16 and the reactions of outputs
+// 3..5 that only the larger model edits.
+void PutCraftedProfile(krx::ConfigImage& image);
+// Scenario 14: three times, high 7, low 8, the end mark, then hidden steps.
+void PutCraftedScenario(krx::ConfigImage& image);
 
 }  // namespace krx::test

@@ -1,5 +1,7 @@
 #include "support/crafted_sections.h"
 
+#include <QByteArray>
+
 namespace krx::test {
 
 using krx::ConfigImage;
@@ -75,6 +77,33 @@ void PutCraftedPower(ConfigImage& image) {
     image.setU8(2848, 0x81);  // relay 2, reaction "сценарий 14" (16)
     image.setU8(2849, 0xE0);  // tamper off; 0xE0 is not ours
     image.setU8(2850, 0x1A);  // output 1 (index 2), reaction "сценарий 1" (3)
+}
+
+namespace {
+constexpr std::size_t kProfile2 = 4316 + 122;
+constexpr std::size_t kScenario14 = 2196 + 34 * 13;
+}  // namespace
+
+// Profile 2 with a value other than the default everywhere, the larger
+// model's entries and reactions included.
+void PutCraftedProfile(ConfigImage& image) {
+    const QByteArray name("NIGHT");
+    for (int i = 0; i < 17; ++i) image.setU8(kProfile2 + std::size_t(i), i < name.size() ? std::uint8_t(name[i]) : 0);
+    for (int input = 1; input <= 16; ++input) {
+        // Bit 0 on for odd inputs; bits 1-7 are not the section's.
+        image.setU8((kProfile2 + 18 + 6 * std::size_t(input - 1)), std::uint8_t(0xA0 | (input & 1)));
+        image.setU16((kProfile2 + 18 + 6 * std::size_t(input - 1)) + 2, std::uint16_t(100 * input));   // lower
+        image.setU16((kProfile2 + 18 + 6 * std::size_t(input - 1)) + 4, std::uint16_t(200 * input + 50));  // upper
+    }
+    for (int r = 0; r < 7; ++r) image.setU8(kProfile2 + 114 + std::size_t(r), std::uint8_t(r + 3));
+}
+
+void PutCraftedScenario(ConfigImage& image) {
+    image.setU16(kScenario14 + 0, 3);
+    image.setU16(kScenario14 + 2, 0x8007);
+    image.setU16(kScenario14 + 4, 0x0008);
+    image.setU16(kScenario14 + 6, 0x0000);
+    for (int w = 4; w <= 16; ++w) image.setU16(kScenario14 + 2 * std::size_t(w), std::uint16_t(0x1200 + w));
 }
 
 }  // namespace krx::test
