@@ -17,6 +17,7 @@
 #include "app/shell/section_pages.h"
 #include "app/shell/section_switcher.h"
 #include "config/default_image.h"
+#include "support/crafted_sections.h"
 #include "support/panel_test_helpers.h"
 
 using namespace krx;
@@ -90,10 +91,7 @@ void TestOutputPanel::captions_relayOrOutput() {
 void TestOutputPanel::craftedRecord_storesBackAndLeavesTheOthers() {
     // Output 2 (section 22): a name with trailing blanks, other state names,
     // "сценарий 7", not enabled, inverted, no remote control.
-    PutText(image_, Record(4), QByteArray("\xCD\xC0\xD1\xCE\xD1  ", 7));  // "НАСОС  "
-    PutText(image_, Record(4) + 17, "ON");
-    PutText(image_, Record(4) + 34, "OFF");
-    image_.setU8(Record(4) + 51, 0x47);
+    PutCraftedOutput(image_);
     // Outputs 3..5 are the larger model's: whatever they hold stays.
     for (int output = 5; output <= 7; ++output) {
         PutText(image_, Record(output), "X" + QByteArray::number(output));

@@ -575,6 +575,7 @@ void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte_data() {
     QTest::newRow("connection 8") << 9;
     QTest::newRow("clock and scheduler") << 10;
     QTest::newRow("power and temperature") << 11;
+    QTest::newRow("output 2") << 22;
     QTest::newRow("scenarios") << 23;
     QTest::newRow("profile 2") << 26;
 }
@@ -588,6 +589,8 @@ void TestConfiguratorWindow::switch_craftedSectionsStoreBackByteForByte() {
         test::PutCraftedConnection(image, 68 + 36 * std::size_t(id.record() - 1));
     } else if (id.kind() == SectionKind::Clock) {
         test::PutCraftedClock(image);
+    } else if (id.kind() == SectionKind::Output) {
+        test::PutCraftedOutput(image);
     } else if (id.kind() == SectionKind::Scenarios) {
         test::PutCraftedScenario(image);
     } else if (id.kind() == SectionKind::Profile) {

@@ -20,6 +20,9 @@ void PutCraftedPower(krx::ConfigImage& image);
 // Profile 2, with the entries of inputs 5..16 and the reactions of outputs
 // 3..5 that only the larger model edits.
 void PutCraftedProfile(krx::ConfigImage& image);
+// Output 2's record (section 22): a name with trailing blanks, other state
+// names, "сценарий 7", inverted, not enabled, no remote control.
+void PutCraftedOutput(krx::ConfigImage& image);
 // Scenario 14: three times, high 7, low 8, the end mark, then hidden steps.
 void PutCraftedScenario(krx::ConfigImage& image);
 

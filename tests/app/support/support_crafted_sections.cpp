@@ -98,6 +98,17 @@ void PutCraftedProfile(ConfigImage& image) {
     for (int r = 0; r < 7; ++r) image.setU8(kProfile2 + 114 + std::size_t(r), std::uint8_t(r + 3));
 }
 
+void PutCraftedOutput(ConfigImage& image) {
+    constexpr std::size_t kOutput2 = 1832 + 52 * 3;
+    const auto put = [&image](std::size_t at, const QByteArray& cp1251) {
+        for (int i = 0; i < 17; ++i) image.setU8(at + std::size_t(i), i < cp1251.size() ? std::uint8_t(cp1251[i]) : 0);
+    };
+    put(kOutput2, QByteArray("\xCD\xC0\xD1\xCE\xD1  ", 7));  // "НАСОС  "
+    put(kOutput2 + 17, "ON");
+    put(kOutput2 + 34, "OFF");
+    image.setU8(kOutput2 + 51, 0x47);
+}
+
 void PutCraftedScenario(ConfigImage& image) {
     image.setU16(kScenario14 + 0, 3);
     image.setU16(kScenario14 + 2, 0x8007);
