@@ -25,10 +25,12 @@ using namespace krx;
 
 namespace {
 
-double RunJob(TReadData& job, int& result) {
+double RunJob(TReadData& job, int& result, QString& message) {
     QElapsedTimer clock;
     clock.start();
-    result = RunJobAndWait(job).ok ? 0 : 1;
+    const JobOutcome outcome = RunJobAndWait(job);
+    result = outcome.ok ? 0 : 1;
+    message = outcome.message;
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
 }
 
@@ -69,17 +71,18 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (int i = 0; i < runs; ++i) {
         int result = 1;
+        QString message;
         TReadData writeJob(TransferJobKind::AreaWriteVerify, 1, body, 0u, port, &sink);
-        writeTimes.push_back(RunJob(writeJob, result));
+        writeTimes.push_back(RunJob(writeJob, result, message));
         failures += result;
         if (result != 0) {
-            std::fprintf(stderr, "write-and-verify failed: %s\n", qPrintable(sink.lastText()));
+            std::fprintf(stderr, "write-and-verify failed: %s\n", qPrintable(message));
         }
         TReadData readJob(TransferJobKind::AreaRead, 1, readBack, 0u, port, &sink);
-        readTimes.push_back(RunJob(readJob, result));
+        readTimes.push_back(RunJob(readJob, result, message));
         failures += result;
         if (result != 0 || readBack != body) {
-            std::fprintf(stderr, "read failed: %s\n", qPrintable(sink.lastText()));
+            std::fprintf(stderr, "read failed: %s\n", qPrintable(message));
             failures += result == 0 ? 1 : 0;
         }
     }

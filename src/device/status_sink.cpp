@@ -19,11 +19,6 @@ void StatusSink::inOwnThread(Emitter emitter) {
 }
 
 void StatusSink::setStatus(const QString& text, StatusColour colour) {
-    {
-        std::lock_guard lock(mutex_);
-        lastText_ = text;
-        lastColour_ = colour;
-    }
     inOwnThread([this, text, colour] { emit statusChanged(text, colour); });
 }
 
@@ -42,16 +37,6 @@ void StatusSink::notifyPortOpened(const QString& portName) {
 void StatusSink::deliverPending() {
     if (QThread::currentThread() != thread()) return;
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-}
-
-QString StatusSink::lastText() const {
-    std::lock_guard lock(mutex_);
-    return lastText_;
-}
-
-StatusColour StatusSink::lastColour() const {
-    std::lock_guard lock(mutex_);
-    return lastColour_;
 }
 
 }  // namespace krx

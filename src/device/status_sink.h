@@ -9,14 +9,12 @@
 // deliverPending() emits, at once, whatever a job reported that has not
 // been emitted yet: a caller that has waited for its job calls it before it
 // goes on, so no late text of an ended job can overwrite what the caller
-// shows next. The last text is also kept for callers that read it after the
-// job.
+// shows next. How a job ended is its outcome (TReadData::waitOutcome), not
+// the sink's.
 
 #include <QMetaType>
 #include <QObject>
 #include <QString>
-
-#include <mutex>
 
 #include "device/transfer_messages.h"
 
@@ -37,9 +35,6 @@ public:
     // In the sink's own thread: emits every report still on its way.
     void deliverPending();
 
-    QString lastText() const;
-    StatusColour lastColour() const;
-
 signals:
     void statusChanged(const QString& text, krx::StatusColour colour);
     void progressMaximumChanged(int maximum);
@@ -51,10 +46,6 @@ private:
     // queued to it.
     template <typename Emitter>
     void inOwnThread(Emitter emitter);
-
-    mutable std::mutex mutex_;
-    QString lastText_;
-    StatusColour lastColour_ = StatusColour::Black;
 };
 
 }  // namespace krx

@@ -81,11 +81,6 @@ void TReadData::setMessages(const QStringList* messages) {
     messages_ = messages != nullptr ? messages : &ownMessages_;
 }
 
-int TReadData::waitResult() {
-    wait();
-    return result_.load();
-}
-
 JobOutcome TReadData::waitOutcome() {
     wait();
     JobOutcome out;

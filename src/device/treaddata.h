@@ -49,8 +49,6 @@ public:
     std::uint8_t area() const { return area_; }
     // 1 until the job has succeeded.
     int result() const { return result_.load(); }
-    // Waits for the end of the job and returns its result.
-    int waitResult();
     // Waits for the end of the job and returns how it ended.
     JobOutcome waitOutcome();
     // The sink the job reports to (may be none).

@@ -9,10 +9,6 @@
 namespace krx {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Order of the event groups in reactions_ and profiles_.
 enum Event { kArm = 0, kDisarm = 1, kCountdown = 2, kRestricted = 3 };
 

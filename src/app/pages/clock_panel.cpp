@@ -17,10 +17,6 @@
 namespace krx {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Grid columns (the headers of the scheduler grid).
 constexpr int kEnabledColumn = 1;
 constexpr int kTimeColumn = 2;

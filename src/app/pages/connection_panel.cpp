@@ -14,10 +14,6 @@
 namespace krx {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 Qt::CheckState ToCheckState(InputBoxState state) {
     switch (state) {
         case InputBoxState::On:

@@ -18,19 +18,7 @@ namespace {
 // The names hold 16 characters; the 17th byte of the field ends the text.
 constexpr int kNameLength = int(input_layout::kTextWidth) - 1;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
-
-// An editable name list: the suggestions, at most 16 characters typed.
-void PrepareNameList(QComboBox* list, const auto& suggestions) {
-    FillList(list, suggestions);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->lineEdit()->setMaxLength(kNameLength);
-    list->setEditText(QString());
-}
 
 }  // namespace
 
@@ -52,9 +40,9 @@ InputPanel::InputPanel(QWidget* parent)
     passLabels_ = {ui_->Label98, ui_->Label97, ui_->Label36, ui_->Label37,
                    ui_->Label38, ui_->Label39, ui_->Label40};
 
-    PrepareNameList(ui_->ComboBoxSensName, SensNameSuggestions());
-    PrepareNameList(ui_->ComboBoxSensActSt, SensStateSuggestions());
-    PrepareNameList(ui_->ComboBoxSensPassSt, SensStateSuggestions());
+    PrepareNameList(ui_->ComboBoxSensName, SensNameSuggestions(), kNameLength);
+    PrepareNameList(ui_->ComboBoxSensActSt, SensStateSuggestions(), kNameLength);
+    PrepareNameList(ui_->ComboBoxSensPassSt, SensStateSuggestions(), kNameLength);
     FillList(ui_->ComboBoxSensType, SensTypeItems());
     FillList(ui_->ComboBoxSensActLevel, SensActLevelItems());
     FillList(ui_->ComboBoxAverageTime, AverageTimeItems());

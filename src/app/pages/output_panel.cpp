@@ -14,29 +14,17 @@
 namespace krx {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The names hold 16 characters; the 17th byte of the field ends the text.
 constexpr int kNameLength = int(output_layout::kTextWidth) - 1;
-
-// An editable name list: the suggestions, at most 16 characters typed.
-template <class Items>
-void PrepareNameList(QComboBox* list, const Items& suggestions) {
-    FillList(list, suggestions);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->lineEdit()->setMaxLength(kNameLength);
-}
 
 }  // namespace
 
 OutputPanel::OutputPanel(QWidget* parent)
     : SectionPanel(parent), ui_(std::make_unique<Ui::OutputPanel>()) {
     ui_->setupUi(this);
-    PrepareNameList(ui_->ComboBoxReleName, ReleNameSuggestions());
-    PrepareNameList(ui_->ComboBoxReleNameAct, ReleStateNameSuggestions());
-    PrepareNameList(ui_->ComboBoxReleNameDeact, ReleStateNameSuggestions());
+    PrepareNameList(ui_->ComboBoxReleName, ReleNameSuggestions(), kNameLength);
+    PrepareNameList(ui_->ComboBoxReleNameAct, ReleStateNameSuggestions(), kNameLength);
+    PrepareNameList(ui_->ComboBoxReleNameDeact, ReleStateNameSuggestions(), kNameLength);
     FillList(ui_->ComboBoxCommType, CommTypeItems());
 }
 

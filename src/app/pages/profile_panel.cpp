@@ -24,9 +24,7 @@ constexpr int kNameLength = int(profile_layout::kNameWidth) - 1;
 ProfilePanel::ProfilePanel(QWidget* parent)
     : SectionPanel(parent), ui_(std::make_unique<Ui::ProfilePanel>()) {
     ui_->setupUi(this);
-    FillList(ui_->ComboBoxProfileName, ProfileNameSuggestions());
-    ui_->ComboBoxProfileName->setInsertPolicy(QComboBox::NoInsert);
-    ui_->ComboBoxProfileName->lineEdit()->setMaxLength(kNameLength);
+    PrepareNameList(ui_->ComboBoxProfileName, ProfileNameSuggestions(), kNameLength);
     rows_ = {InputRow{ui_->CheckBoxProfInput1, ui_->TrackBarProfHiBarrier1, ui_->TrackBarProfLoBarrier1,
                       ui_->LabelProfHiBarrier1, ui_->LabelProfLoBarrier1},
              InputRow{ui_->CheckBoxProfInput2, ui_->TrackBarProfHiBarrier2, ui_->TrackBarProfLoBarrier2,

@@ -7,6 +7,7 @@
 #include "app/shell/user_dialogs.h"
 #include "config/config_file.h"
 #include "config/default_image.h"
+#include "app/widgets/list_binding.h"
 
 namespace krx {
 
@@ -20,10 +21,6 @@ namespace {
 
 std::string NativePath(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 }  // namespace

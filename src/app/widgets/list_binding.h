@@ -3,11 +3,17 @@
 // drop-down lists. An index of -1 (or one past the items) shows no choice.
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QString>
 
 #include <string_view>
 
 namespace krx {
+
+// A UTF-8 text of the configuration model as the window shows it.
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Empties the list and fills it with `texts` (UTF-8).
 template <class Texts>
@@ -22,6 +28,16 @@ void FillList(QComboBox* list, const Texts& texts) {
 // Deletes items from the end until `count` remain (this model offers fewer).
 inline void KeepFirstItems(QComboBox* list, int count) {
     while (list->count() > count) list->removeItem(list->count() - 1);
+}
+
+// An editable name list: the suggestions, at most `maxLength` characters
+// typed, nothing inserted into the list, empty until a name is shown.
+template <class Texts>
+void PrepareNameList(QComboBox* list, const Texts& suggestions, int maxLength) {
+    FillList(list, suggestions);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->lineEdit()->setMaxLength(maxLength);
+    list->setEditText(QString());
 }
 
 // Selects `index`, or no choice when the list has no such item.
