@@ -8,32 +8,21 @@
 // restart once the restart delay has passed). Each returns how it ended.
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 
 #include "device/device_gate.h"
 #include "device/operation_host.h"
+#include "device/operation_outcome.h"
+#include "device/operation_steps.h"
 #include "device/transfer_runner.h"
 
 namespace krx {
 
-// How an operation ended, as a value.
-struct OperationOutcome {
-    // False when the operation did not run: another command held the device.
-    bool started = false;
-    // Every step whose result the operation examines succeeded; for the
-    // comparison, the controller holds the same body.
-    bool ok = false;
-    // The status line the operation left, with its colour.
-    QString message;
-    StatusColour colour = StatusColour::Black;
-};
-
 class ConfigOperations {
 public:
     // After a restart the controller needs this long before it is polled.
-    static constexpr int kRestartDelayMs = 3000;
+    static constexpr int kRestartDelayMs = OperationSteps::kRestartDelayMs;
 
     // The red text `ReadConf` leaves when the controller's configuration is
     // not one this program can edit.
@@ -43,7 +32,7 @@ public:
 
     // True from the start of an operation until it has ended (for `Programm`
     // and `Reset`: until restartDelayElapsed()).
-    bool busy() const { return gate_.busy(); }
+    bool busy() const { return steps_.gate().busy(); }
 
     // Each does nothing (outcome not started) while the device is busy.
     OperationOutcome ReadConf();
@@ -65,9 +54,10 @@ public:
 private:
     using Ending = DeviceGate::Ending;
 
+    // Every operation but the system parameters' leaves the section first;
+    // those report on their own page, which stays on screen.
     template <typename Steps>
     OperationOutcome runOperation(Steps steps, StatusTarget line = StatusTarget::ActionName);
-    bool IdentifyAndCheck(StatusTarget line);
 
     Ending readConfSteps();
     Ending programmSteps();
@@ -78,22 +68,12 @@ private:
     Ending readSystemParametersSteps();
     Ending programSystemParametersSteps();
 
-    bool run(TransferJobKind kind, std::span<std::uint8_t> buffer,
-             StatusTarget status = StatusTarget::ActionName);
-    bool runArea(TransferJobKind kind, std::uint8_t area, std::span<std::uint8_t> buffer,
-                 StatusTarget line = StatusTarget::ActionName);
-    bool sendPassword(StatusTarget line = StatusTarget::ActionName);
     bool sendRestart();
     void sendApply();
     void storeAndLoadSection();
-    // The status line, as the host shows it.
-    void replaceText(const QString& text, StatusTarget line);
-    void showError(const QString& text);
+    OperationHost& host() { return steps_.host(); }
 
-    OperationHost& host_;
-    TransferRunner& runner_;
-    DeviceGate& gate_;
-    OperationOutcome current_;
+    OperationSteps steps_;
 };
 
 }  // namespace krx

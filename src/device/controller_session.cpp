@@ -46,7 +46,8 @@ ControllerSession::ControllerSession(Setup setup)
       ownHost_(std::make_unique<HeadlessHost>(*ownImage_, setup.factoryCountdown)),
       image_(ownImage_.get()),
       gate_(ownGate_.get()),
-      operations_(std::make_unique<ConfigOperations>(*ownHost_, runner_, *gate_)) {
+      operations_(std::make_unique<ConfigOperations>(*ownHost_, runner_, *gate_)),
+      commands_(std::make_unique<DirectCommands>(*ownHost_, runner_, *gate_)) {
     ownHost_->attach(*operations_);
 }
 
@@ -56,7 +57,8 @@ ControllerSession::ControllerSession(Setup setup, ConfigImage& image, DeviceGate
       runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_, &pageSink_)),
       image_(&image),
       gate_(&gate),
-      operations_(std::make_unique<ConfigOperations>(host, runner_, gate)) {}
+      operations_(std::make_unique<ConfigOperations>(host, runner_, gate)),
+      commands_(std::make_unique<DirectCommands>(host, runner_, gate)) {}
 
 ControllerSession::~ControllerSession() = default;
 

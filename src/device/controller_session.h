@@ -1,23 +1,24 @@
 #pragma once
 // The controller as a program without a window sees it: one configuration
 // image, the port it is reached through, and every configuration operation
-// returning its outcome as a value. The window and the command-line tool are
-// two thin callers of the same operations; the window supplies its gate
-// hooks and its part of the sequencing (OperationHost), a headless caller
-// supplies neither.
+// and direct command returning its outcome as a value. The window and the
+// command-line tool are two thin callers of the same operations; the window
+// supplies its gate
+// hooks and its part of the sequencing (OperationHost), a headless
+// caller supplies neither.
 //
 // Status texts and progress still go out through the two status sinks, for a
 // caller that wants to follow an operation while it runs.
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 
 #include "config/config_image.h"
 #include "device/config_operations.h"
 #include "device/device_gate.h"
+#include "device/direct_commands.h"
 #include "device/status_sink.h"
 #include "device/transfer_job_runner.h"
 
@@ -68,6 +69,16 @@ public:
     OperationOutcome ReadSystemParameters() { return operations_->ReadSystemParameters(); }
     OperationOutcome ProgramSystemParameters() { return operations_->ProgramSystemParameters(); }
 
+    // The direct commands: a control command, the controller clock, the IMEI.
+    OperationOutcome ControlCommand(const ControlPayload& payload) {
+        return commands_->ControlCommand(payload);
+    }
+    OperationOutcome SetClock(const ClockPayload& payload) { return commands_->SetClock(payload); }
+    OperationOutcome SetClock(const std::function<ClockPayload()>& payloadWhenSent) {
+        return commands_->SetClock(payloadWhenSent);
+    }
+    OperationOutcome ReadImei() { return commands_->ReadImei(); }
+
     // One job on the session's port, inside the device gate; for the direct
     // commands. Not started (ok false, empty message) while the device is
     // busy.
@@ -88,6 +99,7 @@ private:
     ConfigImage* image_;
     DeviceGate* gate_;
     std::unique_ptr<ConfigOperations> operations_;
+    std::unique_ptr<DirectCommands> commands_;
 };
 
 }  // namespace krx

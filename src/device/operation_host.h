@@ -41,6 +41,9 @@ public:
     virtual void replacePageLineText(const QString& text) { (void)text; }
     virtual void showActionNameError(const QString& text) { (void)text; }
 
+    // Status bar panel 3: the text a direct command's job left.
+    virtual void showCommandResult(const QString& text) { (void)text; }
+
     // Status bar panel 0: the name of the configuration in the editor.
     virtual void setConfigurationName(const QString& name) { (void)name; }
 

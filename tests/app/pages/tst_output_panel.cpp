@@ -51,6 +51,7 @@ private slots:
     void craftedRecord_storesBackAndLeavesTheOthers();
     void typedNames_storedAsTyped();
     void sources_rebuiltFromTheImageOnEveryShow();
+    void sources_relay1_everyKindOfSourceWithItsTexts();
 
 private:
     std::unique_ptr<OutputPanel> panel_;
@@ -157,6 +158,54 @@ void TestOutputPanel::sources_rebuiltFromTheImageOnEveryShow() {
              (QStringList{"[Питание, температура...]", "включить", "При вскрытии корпуса"}));
     // Relay 2 is driven by nothing.
     switcher.switchTo(SectionId::FromIndex(20), "Реле 2");
+    QCOMPARE(list->topLevelItemCount(), 0);
+}
+
+void TestOutputPanel::sources_relay1_everyKindOfSourceWithItsTexts() {
+    // Relay 1 is output 0 in every packed reaction; reaction code 1 is
+    // "включить", 2 "выключить", 3 + n - 1 "сценарий n".
+    const std::size_t task1 = 2680;
+    image_.setU8(task1 + 0, 0x01);   // enabled
+    image_.setU8(task1 + 4, 0x7F);   // every day
+    image_.setU8(task1 + 5, 6);
+    image_.setU8(task1 + 6, 30);
+    image_.setU8(task1 + 12, 0x0C);  // drive an output
+    image_.setU8(task1 + 13, 0);     // relay 1
+    image_.setU8(task1 + 14, 1);     // "включить"
+    image_.setU8(2850, (2 << 3) | 0);   // tamper: "выключить"
+    image_.setU8(2847, 45);             // upper border +45
+    image_.setU8(2848, (3 << 3) | 0);   // over it: "сценарий 1"
+    image_.setU8(2845, 0xFB);           // lower border -5
+    image_.setU8(2846, (4 << 3) | 0);   // under it: "сценарий 2"
+    image_.setU8(3106, 1);              // ArmToRele1: "включить"
+    image_.setU8(544 + 76, 1);          // input 3 ActRele1: "включить"
+    image_.setU8(544 + 83, 2);          // input 3 PassRele1: "выключить"
+    image_.setU8(4316 + 114, 7);        // profile 1 ProfileToR1: "сценарий 5"
+    // The same reactions on relay 2 are not relay 1's.
+    image_.setU8(3106 + 1, 2);
+
+    const SectionId relay1 = SectionId::FromIndex(19);
+    panel_->adaptToModel(relay1);
+    panel_->loadSection(relay1, image_);
+    auto* list = Control<QTreeWidget>(*panel_, "ListBoxReleSources");
+    QList<QStringList> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) rows << Row(list->topLevelItem(i));
+    const QList<QStringList> expected{
+        {"[Часы, планировщик задач]", "включить", "В 6:30 в указанные дни недели, строка № 1"},
+        {"[Питание, температура...]", "выключить", "При вскрытии корпуса"},
+        {"[Питание, температура...]", "сценарий 1", "При превышении температуры выше 45C"},
+        {"[Питание, температура...]", "сценарий 2", "При падении температуры ниже -5C"},
+        {"Вход [Arm In]", "включить", "При переходе в режим ОХРАНА"},
+        {"[Вход 3]", "включить", "При активизации входа 3"},
+        {"[Вход 3]", "выключить", "При деактивизации входа 3"},
+        {"[Профиль 1]", "сценарий 5", "При активизации профиля 1"},
+    };
+    QCOMPARE(rows, expected);
+
+    // An output that nothing drives shows an empty list.
+    const SectionId output2 = SectionId::FromIndex(22);
+    panel_->adaptToModel(output2);
+    panel_->loadSection(output2, image_);
     QCOMPARE(list->topLevelItemCount(), 0);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// How a configuration operation or a direct command ended, as a value.
+
+#include <QString>
+
+#include "device/transfer_messages.h"
+
+namespace krx {
+
+struct OperationOutcome {
+    // False when the command did not run: another command held the device.
+    bool started = false;
+    // Every step whose result the command examines succeeded; for the
+    // comparison, the controller holds the same body.
+    bool ok = false;
+    // The status line the command left, with its colour.
+    QString message;
+    StatusColour colour = StatusColour::Black;
+    // What a reading command brought back as text (the IMEI line).
+    QString value;
+};
+
+}  // namespace krx
