@@ -63,6 +63,8 @@ KeyGrid::KeyGrid(QWidget* parent) : QTableWidget(kKeyRows, 3, parent) {
     setHorizontalHeaderLabels({QStringLiteral("№"), QStringLiteral("Код ключа TOUCH"),
                                QStringLiteral("Имя пользователя")});
     verticalHeader()->hide();
+    // The arrow keys walk the cells; Tab leaves the table, as on every page.
+    setTabKeyNavigation(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     const int rowHeight = qMax(20, fontMetrics().height() + 6);

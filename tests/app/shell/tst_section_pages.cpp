@@ -3,7 +3,12 @@
 
 #include <QtTest>
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QLabel>
+#include <QSet>
 #include <QStackedWidget>
 
 #include "app/pages/arm_in_panel.h"
@@ -12,6 +17,7 @@
 #include "app/pages/outputs_panel.h"
 #include "app/pages/profiles_note_panel.h"
 #include "app/shell/section_pages.h"
+#include "config/default_image.h"
 
 using namespace krx;
 
@@ -26,6 +32,8 @@ private slots:
     void pageProperties_sayWhatTheSwitchStoresAndAllows();
     void sectionIds_nameTheirKindAndRecord_data();
     void sectionIds_nameTheirKindAndRecord();
+    void keyboard_tabVisitsEveryControlOnceAndComesBack_data();
+    void keyboard_tabVisitsEveryControlOnceAndComesBack();
 };
 
 void TestSectionPages::sections_haveTheirPages_data() {
@@ -135,6 +143,91 @@ void TestSectionPages::sectionIds_nameTheirKindAndRecord() {
     QCOMPARE(int(id.kind()), kind);
     QCOMPARE(id.record(), record);
     QCOMPARE(id.isValid(), kind != int(SectionKind::None));
+}
+
+namespace {
+
+// The controls a keyboard user must be able to reach: shown, enabled and
+// taking the focus by Tab, counted once. The line edit inside a list or a
+// spin box is its owner's; a group of radio buttons is one stop (the arrow
+// keys choose within it), and the controls placed in a grid's cells are
+// stops of their own.
+bool IsInner(QWidget* w, QWidget& page) {
+    for (QWidget* up = w->parentWidget(); up && up != &page; up = up->parentWidget()) {
+        if (qobject_cast<QComboBox*>(up) || qobject_cast<QAbstractSpinBox*>(up)) return true;
+    }
+    return false;
+}
+
+QWidget* RadioGroupOf(QWidget* w) {
+    auto* radio = qobject_cast<QRadioButton*>(w);
+    if (!radio || !radio->autoExclusive()) return w;
+    for (QRadioButton* r : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        if (r->isVisible() && r->isEnabled()) return r;
+    }
+    return w;
+}
+
+QList<QWidget*> TabStops(QWidget& page) {
+    QList<QWidget*> stops;
+    for (QWidget* w : page.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&page) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (IsInner(w, page) || w->focusProxy()) continue;
+        QWidget* stop = RadioGroupOf(w);
+        if (!stops.contains(stop)) stops << stop;
+    }
+    return stops;
+}
+
+// The stop that owns the widget holding the focus.
+QWidget* StopOf(QWidget* focused, const QList<QWidget*>& stops) {
+    for (QWidget* w = focused; w; w = w->parentWidget()) {
+        if (stops.contains(RadioGroupOf(w))) return RadioGroupOf(w);
+    }
+    return focused;
+}
+
+}  // namespace
+
+void TestSectionPages::keyboard_tabVisitsEveryControlOnceAndComesBack_data() {
+    QTest::addColumn<int>("sectionId");
+    for (int id : {0, 1, 9, 10, 11, 12, 13, 14, 18, 19, 23, 24, 25, 29}) {
+        QTest::newRow(qPrintable(QString::number(id))) << id;
+    }
+}
+
+void TestSectionPages::keyboard_tabVisitsEveryControlOnceAndComesBack() {
+    QFETCH(int, sectionId);
+    const SectionId section = SectionId::FromIndex(sectionId);
+    QStackedWidget stack;
+    const SectionPages pages = CreateSectionPages(stack);
+    SectionPanel* page = pages.at(section);
+    page->adaptToModel(section);
+    const ConfigImage image = DefaultImage();
+    page->loadSection(section, image);
+    stack.setCurrentWidget(page);
+    stack.resize(1000, 720);
+    stack.show();
+    QVERIFY(QTest::qWaitForWindowActive(&stack));
+
+    const QList<QWidget*> stops = TabStops(*page);
+    if (stops.isEmpty()) return;  // a page with nothing to edit
+    stops.first()->setFocus(Qt::TabFocusReason);
+    QWidget* first = StopOf(QApplication::focusWidget(), stops);
+    QSet<QWidget*> visited{first};
+    // One key press per control: a grid that walks its cells by Tab would
+    // keep the keyboard user inside it.
+    for (int press = 1; press <= stops.size(); ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* now = StopOf(QApplication::focusWidget(), stops);
+        if (now == first) break;
+        QVERIFY2(!visited.contains(now), qPrintable("visited twice: " + now->objectName()));
+        visited.insert(now);
+    }
+    QCOMPARE(StopOf(QApplication::focusWidget(), stops), first);
+    for (QWidget* w : stops) {
+        QVERIFY2(visited.contains(w), qPrintable("never reached: " + w->objectName()));
+    }
 }
 
 QTEST_MAIN(TestSectionPages)
