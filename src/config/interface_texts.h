@@ -36,6 +36,19 @@ struct KeyTableMessages {
 };
 
 // A node of the section tree: its depth and its text.
+// The check of a typed controller time: the box's title and the text for
+// the first field no calendar has.
+struct ClockCheckTexts {
+    std::string title;   // "Установка времени и даты"
+    std::string day;     // "Не верно установлено число"
+    std::string month;   // "Не верно установлен месяц"
+    std::string year;    // "Не верно установлен год"
+    std::string hour;    // "Не верно установлены часы"
+    std::string minute;  // "Не верно установлены минуты"
+
+    bool operator==(const ClockCheckTexts&) const = default;
+};
+
 struct SectionNodeText {
     int level = 0;
     std::string text;
@@ -60,6 +73,8 @@ struct InterfaceTexts {
     ScenarioGridWords scenarioGrid;
     KeyTableMessages keyTable;
     std::string armInModeOnOutput;  // "Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе "
+    ClockCheckTexts clockCheck;
+    std::string imeiClipboardPrefix;  // "IMEI: ", before the IMEI on the clipboard
     std::vector<SectionNodeText> sectionTree;  // 30 nodes in tree order
 
     bool operator==(const InterfaceTexts&) const = default;

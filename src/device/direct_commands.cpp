@@ -4,10 +4,6 @@
 
 namespace krx {
 
-QString DirectCommands::ImeiPrefix() {
-    return QStringLiteral("IMEI: ");
-}
-
 void DirectCommands::sendOnHiddenLabel(TransferJobKind kind, std::span<std::uint8_t> payload) {
     TransferStep step;
     step.kind = kind;
@@ -15,6 +11,7 @@ void DirectCommands::sendOnHiddenLabel(TransferJobKind kind, std::span<std::uint
     step.status = StatusTarget::TmpLabel;
     const JobOutcome out = steps_.runner().run(step);
     OperationOutcome& outcome = steps_.outcome();
+    outcome.sent = true;
     outcome.ok = out.ok;
     outcome.message = out.message;
     outcome.colour = out.colour;
@@ -48,7 +45,7 @@ OperationOutcome DirectCommands::ReadImei() {
             if (steps_.sendPassword()) {
                 OperationOutcome& outcome = steps_.outcome();
                 outcome.ok = true;
-                outcome.value = ImeiPrefix() + DecodeIdentRecord(steps_.identification()).imei;
+                outcome.value = DecodeIdentRecord(steps_.identification()).imei;
             }
             return OperationSteps::Ending::Normal;
         },

@@ -34,12 +34,9 @@ public:
     }
 
     // The common start of the configuration operations (the section is
-    // left), the password, then "IMEI: " and the IMEI of the identification
-    // as the outcome's value.
+    // left), the password, then the IMEI of the identification as the
+    // outcome's value.
     OperationOutcome ReadImei();
-
-    // The text the IMEI line begins with.
-    static QString ImeiPrefix();
 
 private:
     // The command or clock job on the hidden label, its text shown as the

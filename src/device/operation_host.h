@@ -7,7 +7,6 @@
 // since everything that only shows something does nothing by default.
 
 #include <QString>
-
 #include <cstdint>
 #include <span>
 

@@ -16,7 +16,10 @@ struct OperationOutcome {
     // The status line the command left, with its colour.
     QString message;
     StatusColour colour = StatusColour::Black;
-    // What a reading command brought back as text (the IMEI line).
+    // A direct command got past its identification and password and sent
+    // its own job, whatever the controller answered.
+    bool sent = false;
+    // What a reading command brought back as text (the IMEI).
     QString value;
 };
 

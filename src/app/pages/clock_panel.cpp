@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -32,25 +33,32 @@ ClockPanel::ClockPanel(QWidget* parent)
     : SectionPanel(parent), ui_(std::make_unique<Ui::ClockPanel>()) {
     ui_->setupUi(this);
     FillList(ui_->ComboBoxTimeZone, TimeZoneItems());
-    infoIn_ = {ui_->CheckBoxInfoIn1,  ui_->CheckBoxInfoIn2,  ui_->CheckBoxInfoIn3,
-               ui_->CheckBoxInfoIn4,  ui_->CheckBoxInfoIn5,  ui_->CheckBoxInfoIn6,
-               ui_->CheckBoxInfoIn7,  ui_->CheckBoxInfoIn8,  ui_->CheckBoxInfoIn9,
-               ui_->CheckBoxInfoIn10, ui_->CheckBoxInfoIn11, ui_->CheckBoxInfoIn12,
-               ui_->CheckBoxInfoIn13, ui_->CheckBoxInfoIn14, ui_->CheckBoxInfoIn15,
-               ui_->CheckBoxInfoIn16};
+    infoIn_ = {
+        ui_->CheckBoxInfoIn1,  ui_->CheckBoxInfoIn2,  ui_->CheckBoxInfoIn3,  ui_->CheckBoxInfoIn4,
+        ui_->CheckBoxInfoIn5,  ui_->CheckBoxInfoIn6,  ui_->CheckBoxInfoIn7,  ui_->CheckBoxInfoIn8,
+        ui_->CheckBoxInfoIn9,  ui_->CheckBoxInfoIn10, ui_->CheckBoxInfoIn11, ui_->CheckBoxInfoIn12,
+        ui_->CheckBoxInfoIn13, ui_->CheckBoxInfoIn14, ui_->CheckBoxInfoIn15, ui_->CheckBoxInfoIn16};
     infoR_ = {ui_->CheckBoxInfoR1, ui_->CheckBoxInfoR2, ui_->CheckBoxInfoR3, ui_->CheckBoxInfoR4,
               ui_->CheckBoxInfoR5, ui_->CheckBoxInfoR6, ui_->CheckBoxInfoR7};
     buildSchedulerGrid();
-    clocks_ = std::make_unique<ClockDisplay>(ClockWidgets{ui_->MaskEditPCTime,
-                                                          ui_->MaskEditContrCurTime});
+    clocks_ = std::make_unique<ClockDisplay>(
+        ClockWidgets{ui_->MaskEditPCTime, ui_->MaskEditContrCurTime});
     // While the controller-time field has the focus the monitor leaves it
     // alone; the text it holds when the focus leaves is the time to set.
     ui_->MaskEditContrCurTime->installEventFilter(this);
+    connect(ui_->Button3, &QPushButton::clicked, this, &ClockPanel::clockSyncRequested);
+    connect(ui_->Button2, &QPushButton::pressed, this, &ClockPanel::clockSetRequested);
+}
+
+QString ClockPanel::pcTimeText() const {
+    return ui_->MaskEditPCTime->text();
 }
 
 ClockPanel::~ClockPanel() = default;
 
-QLabel* ClockPanel::headerLabel() const { return ui_->Label5; }
+QLabel* ClockPanel::headerLabel() const {
+    return ui_->Label5;
+}
 
 void ClockPanel::buildSchedulerGrid() {
     QTableWidget* grid = ui_->StringGrid3;
@@ -81,7 +89,7 @@ void ClockPanel::buildSchedulerGrid() {
         grid->setCellWidget(r, kTimeColumn, row.time);
         for (int d = 0; d < 7; ++d) {
             row.days[std::size_t(d)] = newCheck(r, kFirstDayColumn + d,
-                                               QString("CheckBoxTask%1").arg(kDayNames[d]) + task);
+                                                QString("CheckBoxTask%1").arg(kDayNames[d]) + task);
         }
         row.test = newCheck(r, kTestColumn, "CheckBoxTaskTest" + task);
         row.info = newCheck(r, kInfoColumn, "CheckBoxTaskInfo" + task);
@@ -155,8 +163,10 @@ ClockSettings ClockPanel::settings() const {
     ClockSettings v;
     v.timeZone = ui_->ComboBoxTimeZone->currentIndex();
     v.dstEnable = ui_->CheckBoxDSTEnable->isChecked();
-    for (int i = 0; i < kInfoInputBoxes; ++i) v.infoIn[std::size_t(i)] = infoIn_[std::size_t(i)]->isChecked();
-    for (int i = 0; i < kInfoOutputBoxes; ++i) v.infoR[std::size_t(i)] = infoR_[std::size_t(i)]->isChecked();
+    for (int i = 0; i < kInfoInputBoxes; ++i)
+        v.infoIn[std::size_t(i)] = infoIn_[std::size_t(i)]->isChecked();
+    for (int i = 0; i < kInfoOutputBoxes; ++i)
+        v.infoR[std::size_t(i)] = infoR_[std::size_t(i)]->isChecked();
     for (int r = 0; r < scheduler_layout::kTaskCount; ++r) v.tasks[std::size_t(r)] = taskRow(r);
     return v;
 }
@@ -164,8 +174,10 @@ ClockSettings ClockPanel::settings() const {
 void ClockPanel::showSettings(const ClockSettings& v) {
     ShowListIndex(ui_->ComboBoxTimeZone, v.timeZone);
     ui_->CheckBoxDSTEnable->setChecked(v.dstEnable);
-    for (int i = 0; i < kInfoInputBoxes; ++i) infoIn_[std::size_t(i)]->setChecked(v.infoIn[std::size_t(i)]);
-    for (int i = 0; i < kInfoOutputBoxes; ++i) infoR_[std::size_t(i)]->setChecked(v.infoR[std::size_t(i)]);
+    for (int i = 0; i < kInfoInputBoxes; ++i)
+        infoIn_[std::size_t(i)]->setChecked(v.infoIn[std::size_t(i)]);
+    for (int i = 0; i < kInfoOutputBoxes; ++i)
+        infoR_[std::size_t(i)]->setChecked(v.infoR[std::size_t(i)]);
     for (int r = 0; r < scheduler_layout::kTaskCount; ++r) showTaskRow(r, v.tasks[std::size_t(r)]);
 }
 
@@ -181,7 +193,9 @@ void ClockPanel::storeSection(SectionId section, ConfigImage& image) {
     StoreClock(settings(), image);
 }
 
-void ClockPanel::showPcClock(const QDateTime& now) { clocks_->showPcClock(now); }
+void ClockPanel::showPcClock(const QDateTime& now) {
+    clocks_->showPcClock(now);
+}
 
 void ClockPanel::showControllerClock(const StatusValues& status) {
     // A reading that was already on its way when the user started typing
@@ -199,7 +213,9 @@ bool ClockPanel::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn) {
             if (timeEditing_) timeEditing_(true);
         } else if (event->type() == QEvent::FocusOut) {
-            pendingControllerTime_ = ui_->MaskEditContrCurTime->text();
+            // As shown, blanks included: the time is read by the fixed
+            // positions of its fields, and a blank ends a field.
+            pendingControllerTime_ = ui_->MaskEditContrCurTime->displayText();
             if (timeEditing_) timeEditing_(false);
         }
     }

@@ -6,7 +6,6 @@
 // being typed in, it leaves that field alone.
 
 #include <QString>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -43,11 +42,22 @@ public:
     // The controller time typed into `MaskEditContrCurTime`, as it was when
     // the field last lost the focus ("Установить" sends it).
     QString pendingControllerTime() const { return pendingControllerTime_; }
+    // After the time was set, or refused by its check.
+    void clearPendingControllerTime() { pendingControllerTime_.clear(); }
+    // The computer's time as the page shows it ("dd.mm.yy hh:mm:ss").
+    QString pcTimeText() const;
 
     // ClockLiveView
     void showPcClock(const QDateTime& now) override;
     void showControllerClock(const StatusValues& status) override;
     void watchControllerTimeEditing(std::function<void(bool editing)> changed) override;
+
+signals:
+    // "Синхро.": set the controller's clock to the computer's time.
+    void clockSyncRequested();
+    // "Установить", on the press of the mouse button: by then the
+    // controller-time field has lost the focus and handed over its text.
+    void clockSetRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

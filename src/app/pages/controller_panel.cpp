@@ -6,10 +6,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <array>
 
 #include "app/widgets/widget_colours.h"
-#include "ui_controller_panel.h"
 #include "config/output_name_items.h"
+#include "ui_controller_panel.h"
 
 namespace krx {
 namespace {
@@ -20,8 +21,7 @@ constexpr int kModelOutputs = 4;
 }  // namespace
 
 ControllerPanel::ControllerPanel(QWidget* parent)
-    : SectionPanel(parent),
-      ui_(std::make_unique<Ui::ControllerPanel>()) {
+    : SectionPanel(parent), ui_(std::make_unique<Ui::ControllerPanel>()) {
     ui_->setupUi(this);
     ControllerWidgets w;
     w.deviceName = ui_->iDeviceNameLabel;
@@ -46,8 +46,9 @@ ControllerPanel::ControllerPanel(QWidget* parent)
     w.balance = ui_->LabelBalans;
     w.gpsValid = ui_->PanelValidate;
     w.gpsValidText = ui_->LabelValidate;
-    w.gpsValues = {ui_->LabelDateTime, ui_->LabelLat,    ui_->LabelLong,          ui_->LabelAltitude,
-                   ui_->LabelSpeed,    ui_->LabelCourse, ui_->LabelSatellitesUsed};
+    w.gpsValues = {ui_->LabelDateTime,      ui_->LabelLat,   ui_->LabelLong,
+                   ui_->LabelAltitude,      ui_->LabelSpeed, ui_->LabelCourse,
+                   ui_->LabelSatellitesUsed};
     w.showOnMap = ui_->ButtonShowOnMap;
     w.actionName = ui_->ActionName;
     for (QWidget* lamp : w.indicators) SetBackgroundColour(lamp, kColourGreen);
@@ -59,17 +60,82 @@ ControllerPanel::ControllerPanel(QWidget* parent)
     ui_->TMPLabel->hide();
     SetBackgroundColour(ui_->PanelArmDisarmStatus, ButtonFaceColour());
     SetBackgroundColour(ui_->PanelValidate, ButtonFaceColour());
+    wireCommandButtons();
 }
 
 ControllerPanel::~ControllerPanel() = default;
 
-void ControllerPanel::setEditable(bool editable) { ui_->CheckBoxClearSaveArea->setEnabled(editable); }
+QList<QPushButton*> ControllerPanel::commandButtons() const {
+    return {ui_->Button4,  ui_->Button5,  ui_->Button6,  ui_->Button7,  ui_->Button8,
+            ui_->Button9,  ui_->Button10, ui_->Button11, ui_->Button12, ui_->Button13,
+            ui_->Button14, ui_->Button15, ui_->Button16, ui_->Button17, ui_->Button18,
+            ui_->Button19, ui_->Button20, ui_->Button22, ui_->Button25, ui_->Button26,
+            ui_->Button27, ui_->Button28, ui_->Button29, ui_->Button30, ui_->Button31,
+            ui_->Button32, ui_->Button33, ui_->Button34, ui_->Button35, ui_->Button36,
+            ui_->Button37, ui_->Button38, ui_->Button39, ui_->Button40};
+}
 
-QLabel* ControllerPanel::headerLabel() const { return ui_->Label30; }
-QLabel* ControllerPanel::actionName() const { return ui_->ActionName; }
-QProgressBar* ControllerPanel::progressBar() const { return ui_->ProgressBar1; }
-QLabel* ControllerPanel::tmpLabel() const { return ui_->TMPLabel; }
-QCheckBox* ControllerPanel::clearSaveArea() const { return ui_->CheckBoxClearSaveArea; }
+void ControllerPanel::wireCommandButtons() {
+    // Each output and input button carries its index in its tag.
+    const auto tagOf = [](QPushButton* button) { return button->property("tag").toInt(); };
+    const std::array<QPushButton*, 7> on{ui_->Button4,  ui_->Button6,  ui_->Button8, ui_->Button10,
+                                         ui_->Button12, ui_->Button14, ui_->Button16};
+    const std::array<QPushButton*, 7> off{ui_->Button5,  ui_->Button7,  ui_->Button9, ui_->Button11,
+                                          ui_->Button13, ui_->Button15, ui_->Button17};
+    for (QPushButton* b : on) {
+        connect(b, &QPushButton::clicked, this,
+                [this, b, tagOf] { emit outputSwitchRequested(tagOf(b), true); });
+    }
+    for (QPushButton* b : off) {
+        connect(b, &QPushButton::clicked, this,
+                [this, b, tagOf] { emit outputSwitchRequested(tagOf(b), false); });
+    }
+    const std::array<QPushButton*, 16> imitate{
+        ui_->Button25, ui_->Button26, ui_->Button27, ui_->Button28, ui_->Button29, ui_->Button30,
+        ui_->Button31, ui_->Button32, ui_->Button33, ui_->Button34, ui_->Button35, ui_->Button36,
+        ui_->Button37, ui_->Button38, ui_->Button39, ui_->Button40};
+    for (QPushButton* b : imitate) {
+        connect(b, &QPushButton::clicked, this,
+                [this, b, tagOf] { emit inputImitationRequested(tagOf(b)); });
+    }
+    connect(ui_->Button20, &QPushButton::clicked, this, [this] {
+        // A list without a choice (an empty catalogue) runs nothing.
+        const int output = ui_->ComboBoxTestOut->currentIndex();
+        const int scenario = ui_->ComboBoxTestScen->currentIndex();
+        if (output >= 0 && scenario >= 0) emit scenarioRunRequested(output, scenario + 1);
+    });
+    connect(ui_->Button18, &QPushButton::clicked, this,
+            [this] { emit modeChangeRequested(SecurityMode::Armed); });
+    connect(ui_->Button19, &QPushButton::clicked, this,
+            [this] { emit modeChangeRequested(SecurityMode::Observation); });
+    connect(ui_->Button22, &QPushButton::clicked, this,
+            [this] { emit modeChangeRequested(SecurityMode::Protection); });
+}
+
+void ControllerPanel::setEditable(bool editable) {
+    // While a command holds the device no other may start; the page itself
+    // keeps showing the operation's progress.
+    ui_->CheckBoxClearSaveArea->setEnabled(editable);
+    for (QPushButton* b : commandButtons()) b->setEnabled(editable);
+    ui_->ComboBoxTestOut->setEnabled(editable);
+    ui_->ComboBoxTestScen->setEnabled(editable);
+}
+
+QLabel* ControllerPanel::headerLabel() const {
+    return ui_->Label30;
+}
+QLabel* ControllerPanel::actionName() const {
+    return ui_->ActionName;
+}
+QProgressBar* ControllerPanel::progressBar() const {
+    return ui_->ProgressBar1;
+}
+QLabel* ControllerPanel::tmpLabel() const {
+    return ui_->TMPLabel;
+}
+QCheckBox* ControllerPanel::clearSaveArea() const {
+    return ui_->CheckBoxClearSaveArea;
+}
 
 namespace {
 
@@ -96,8 +162,12 @@ void ControllerPanel::showIdentification(const IdentValues& ident) {
 void ControllerPanel::showControllerStatus(const StatusValues& status) {
     display_->showControllerStatus(status);
 }
-void ControllerPanel::showControllerStatusLost() { display_->showControllerStatusLost(); }
-void ControllerPanel::resetGpsPanel() { display_->resetGpsPanel(); }
+void ControllerPanel::showControllerStatusLost() {
+    display_->showControllerStatusLost();
+}
+void ControllerPanel::resetGpsPanel() {
+    display_->resetGpsPanel();
+}
 void ControllerPanel::showActionName(const QString& text, const QColor& colour) {
     display_->showActionName(text, colour);
 }

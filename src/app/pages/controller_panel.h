@@ -6,14 +6,15 @@
 // ControllerDisplay on its own controls.
 
 #include <QStringList>
-
 #include <memory>
 
 #include "app/live/controller_display.h"
 #include "app/live/live_views.h"
 #include "app/pages/section_panel.h"
+#include "device/control_command.h"
 
 class QCheckBox;
+class QPushButton;
 class QProgressBar;
 
 namespace Ui {
@@ -56,7 +57,18 @@ public:
     QLabel* tmpLabel() const;
     QCheckBox* clearSaveArea() const;
 
+signals:
+    // The direct-command buttons, by what they ask for. Outputs by index
+    // (0 "Реле 1" .. 6 "Выход 5"), scenarios 1..14, inputs 0..15.
+    void outputSwitchRequested(int output, bool on);
+    void scenarioRunRequested(int output, int scenario);
+    void modeChangeRequested(krx::SecurityMode mode);
+    void inputImitationRequested(int input);
+
 private:
+    void wireCommandButtons();
+    QList<QPushButton*> commandButtons() const;
+
     std::unique_ptr<Ui::ControllerPanel> ui_;
     std::unique_ptr<ControllerDisplay> display_;
     QStringList outputNames_;

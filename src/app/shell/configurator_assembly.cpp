@@ -10,6 +10,7 @@ Configurator AssembleConfigurator(AssemblyOptions options) {
     c.monitor = new MonitorWiring(*c.window, options.monitorHost);
     c.operations = new OperationController(*c.window, c.monitor->presenter(), c.monitor->host(),
                                            std::move(options.countdown));
+    c.commands = new DirectCommandController(*c.window, *c.operations, std::move(options.pcClock));
     return c;
 }
 

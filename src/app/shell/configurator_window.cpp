@@ -10,11 +10,13 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
+#include "app/dialogs/port_dialog.h"
 #include "app/pages/section_panel.h"
 #include "app/shell/file_commands.h"
+#include "app/shell/mode_panel.h"
 #include "app/shell/port_access.h"
-#include "app/dialogs/port_dialog.h"
 #include "app/shell/section_switcher.h"
 #include "app/shell/section_tree.h"
 #include "app/shell/status_panels.h"
@@ -48,13 +50,21 @@ void ConfiguratorWindow::buildControls() {
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName("Splitter1");
     splitter->setChildrenCollapsible(false);
-    tree_ = new QTreeWidget(splitter);
+    auto* left = new QWidget(splitter);
+    left->setObjectName("PanelTree");
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    tree_ = new QTreeWidget(left);
     tree_->setObjectName("TreeView1");
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
     tree_->setMinimumWidth(340);
+    leftLayout->addWidget(tree_, 1);
+    modePanel_ = new ModePanel(left);
+    modePanel_->hide();  // shown once the window is built
+    leftLayout->addWidget(modePanel_);
 
     auto* scroll = new QScrollArea(splitter);
     scroll->setObjectName("ScrollBoxPanels");
@@ -65,7 +75,7 @@ void ConfiguratorWindow::buildControls() {
     scroll->setWidget(stack_);
     pages_ = CreateSectionPages(*stack_);
 
-    splitter->addWidget(tree_);
+    splitter->addWidget(left);
     splitter->addWidget(scroll);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
@@ -105,6 +115,7 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
         root->setText(0, RootNodeText(texts_));
     }
     applyTextsToPages();
+    modePanel_->show();
     tree_->expandAll();
     selectSection(sections::kController);
 
@@ -135,7 +146,9 @@ QString ConfiguratorWindow::settingsFilePath() const {
     return ProgramSettingsPath(programDirectory_);
 }
 
-SectionId ConfiguratorWindow::currentSectionId() const { return switcher_->current(); }
+SectionId ConfiguratorWindow::currentSectionId() const {
+    return switcher_->current();
+}
 
 void ConfiguratorWindow::setTexts(const InterfaceTexts& texts) {
     texts_ = texts;
@@ -170,8 +183,12 @@ void ConfiguratorWindow::selectSection(SectionId section) {
     if (QTreeWidgetItem* item = SectionItem(*tree_, section)) tree_->setCurrentItem(item);
 }
 
-void ConfiguratorWindow::storeCurrentSection() { switcher_->storeCurrent(); }
-void ConfiguratorWindow::loadCurrentSection() { switcher_->loadCurrent(); }
+void ConfiguratorWindow::storeCurrentSection() {
+    switcher_->storeCurrent();
+}
+void ConfiguratorWindow::loadCurrentSection() {
+    switcher_->loadCurrent();
+}
 
 void ConfiguratorWindow::onTreeNodeChanged(QTreeWidgetItem* current) {
     const SectionId id = SectionIdOf(*tree_, current);
@@ -219,6 +236,7 @@ void ConfiguratorWindow::setEditingEnabled(bool enabled) {
     // The job that runs owns the image bytes it was handed: no section may be
     // switched or edited until it has ended.
     tree_->setEnabled(enabled);
+    modePanel_->setEnabled(enabled);
     for (int index = 0; index < SectionId::kCount; ++index) {
         if (SectionPanel* page = pages_.at(SectionId::FromIndex(index))) page->setEditable(enabled);
     }
@@ -234,7 +252,8 @@ void ConfiguratorWindow::applyActionStates() {
     }
 }
 
-void ConfiguratorWindow::setMonitorControl(std::function<void()> start, std::function<void()> stop) {
+void ConfiguratorWindow::setMonitorControl(std::function<void()> start,
+                                           std::function<void()> stop) {
     startMonitor_ = std::move(start);
     stopMonitor_ = std::move(stop);
 }

@@ -5,7 +5,6 @@
 // port dialog do the work.
 
 #include <QMainWindow>
-
 #include <functional>
 #include <memory>
 
@@ -25,6 +24,7 @@ class QTreeWidgetItem;
 namespace krx {
 
 class FileCommands;
+class ModePanel;
 class SectionSwitcher;
 class StatusPanels;
 
@@ -39,7 +39,7 @@ struct ConfiguratorWindowSetup {
 class ConfiguratorWindow : public QMainWindow, private DeviceGateHooks {
     Q_OBJECT
 public:
-    static const QString kCaption;         // "Конфигуратор GSM контроллера KRX310"
+    static const QString kCaption;  // "Конфигуратор GSM контроллера KRX310"
     static constexpr int kStartDelayMs = 500;
 
     explicit ConfiguratorWindow(ConfiguratorWindowSetup setup = {}, QWidget* parent = nullptr);
@@ -59,6 +59,8 @@ public:
     StatusPanels& statusPanels() { return *status_; }
     FileCommands& fileCommands() { return *fileCommands_; }
     QTreeWidget& sectionTree() { return *tree_; }
+    // The security-mode buttons below the tree.
+    ModePanel& modePanel() { return *modePanel_; }
     QString programDirectory() const { return programDirectory_; }
 
     SectionId currentSectionId() const;
@@ -127,6 +129,7 @@ private:
     QString programDirectory_;
 
     QTreeWidget* tree_ = nullptr;
+    ModePanel* modePanel_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QTimer* timer2_ = nullptr;
     SectionPages pages_;

@@ -7,16 +7,17 @@
 #include <QTreeWidget>
 
 #include "app/dialogs/clear_config_dialog.h"
-#include "app/shell/configurator_window.h"
 #include "app/live/monitor_presenter.h"
 #include "app/pages/controller_panel.h"
 #include "app/pages/system_parameters_panel.h"
+#include "app/shell/configurator_window.h"
 #include "app/shell/file_commands.h"
 #include "app/shell/port_access.h"
 #include "app/shell/section_tree.h"
+#include "app/shell/status_panels.h"
 #include "app/widgets/widget_colours.h"
-#include "device/transfer_messages.h"
 #include "device/status_sink.h"
+#include "device/transfer_messages.h"
 #include "monitor/monitor_host.h"
 #include "monitor/record_decoders.h"
 
@@ -115,8 +116,10 @@ void OperationController::wireSystemParametersPage() {
                 page->messageLine()->setText(text);
                 SetTextColour(page->messageLine(), ToColour(colour));
             });
-    connect(&sink, &StatusSink::progressMaximumChanged, page->progressBar(), &QProgressBar::setMaximum);
-    connect(&sink, &StatusSink::progressPositionChanged, page->progressBar(), &QProgressBar::setValue);
+    connect(&sink, &StatusSink::progressMaximumChanged, page->progressBar(),
+            &QProgressBar::setMaximum);
+    connect(&sink, &StatusSink::progressPositionChanged, page->progressBar(),
+            &QProgressBar::setValue);
     connect(&sink, &StatusSink::portOpened, &window_, &ConfiguratorWindow::linkStateChanged);
     connect(page, &SystemParametersPanel::readRequested, this, [this, page] {
         // "Программировать" waits for the first successful read.
@@ -128,12 +131,18 @@ void OperationController::wireSystemParametersPage() {
 
 OperationController::~OperationController() = default;
 
-bool OperationController::busy() const { return window_.gate().busy(); }
+bool OperationController::busy() const {
+    return window_.gate().busy();
+}
 
 OperationOutcome OperationController::launch(OperationOutcome (ControllerSession::*operation)()) {
+    return launch([operation](ControllerSession& session) { return (session.*operation)(); });
+}
+
+OperationOutcome OperationController::launch(const Command& command) {
     // A trigger that slipped through while another command holds the device
-    // (a queued key press, a second click) is dropped.
-    const OperationOutcome outcome = (session_.*operation)();
+    // is dropped: the session does not start it.
+    const OperationOutcome outcome = command(session_);
     if (!outcome.started) return outcome;
     lastOutcome_ = outcome;
     if (!busy()) emit operationFinished();
@@ -149,13 +158,21 @@ void OperationController::onDelayedStart() {
     emit operationFinished();
 }
 
-ConfigImage& OperationController::image() { return window_.image(); }
+ConfigImage& OperationController::image() {
+    return window_.image();
+}
 
-void OperationController::selectRootNode() { window_.selectSection(sections::kController); }
+void OperationController::selectRootNode() {
+    window_.selectSection(sections::kController);
+}
 
-void OperationController::storeSection() { window_.storeCurrentSection(); }
+void OperationController::storeSection() {
+    window_.storeCurrentSection();
+}
 
-void OperationController::loadSection() { window_.loadCurrentSection(); }
+void OperationController::loadSection() {
+    window_.loadCurrentSection();
+}
 
 void OperationController::showIdentification(std::span<const std::uint8_t> record) {
     if (record.size() != ident::kSize) {
@@ -181,6 +198,10 @@ void OperationController::replacePageLineText(const QString& text) {
 
 void OperationController::showActionNameError(const QString& text) {
     presenter_.showActionName(text, kColourRed);
+}
+
+void OperationController::showCommandResult(const QString& text) {
+    window_.statusPanels().setText(StatusPanels::kMessage, text);
 }
 
 void OperationController::setConfigurationName(const QString& name) {

@@ -13,7 +13,6 @@
 // exchange is disabled until the operation has ended.
 
 #include <QObject>
-
 #include <functional>
 #include <memory>
 
@@ -52,12 +51,17 @@ public:
     // How the last operation that ran has ended.
     const OperationOutcome& lastOutcome() const { return lastOutcome_; }
 
+    // Runs one of the session's commands unless another command holds the
+    // device (a queued key press, a second click): the direct commands come
+    // through here as well.
+    using Command = std::function<OperationOutcome(ControllerSession&)>;
+    OperationOutcome launch(const Command& command);
+
 signals:
     // An operation has ended and handed the window back to the user.
     void operationFinished();
 
 private:
-    // Starts `operation` unless another command holds the device.
     OperationOutcome launch(OperationOutcome (ControllerSession::*operation)());
     // The system-parameter page's two buttons.
     void wireSystemParametersPage();
@@ -73,6 +77,7 @@ private:
     void replaceActionNameText(const QString& text) override;
     void replacePageLineText(const QString& text) override;
     void showActionNameError(const QString& text) override;
+    void showCommandResult(const QString& text) override;
     void setConfigurationName(const QString& name) override;
     bool clearModeMemoryChecked() const override;
     void armRestartTimer(int ms) override;
