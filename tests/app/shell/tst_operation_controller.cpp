@@ -34,16 +34,19 @@
 #include "config/default_image.h"
 #include "device/config_operations.h"
 #include "support/fake_window_services.h"
+#include "support/sim_window_rig.h"
 #include "monitor/monitor_host.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_link.h"
 
 using namespace krx;
 using krx::test::ToVector;
+using krx::test::Rig;
+using krx::test::WaitIdle;
 
 namespace {
 
-using Frame = std::vector<std::uint8_t>;
+using krx::test::Frame;
 
 // Command codes as they travel (byte 1 of a request frame).
 constexpr char kIdent = 5;
@@ -87,95 +90,6 @@ std::vector<std::uint8_t> EditedBody() {
     body[3000] = 0x5A;
     body[5291] = 0xC3;
     return body;
-}
-
-// The window as the program builds it, talking to the simulated controller.
-struct Rig {
-    std::shared_ptr<sim::SimController> controller = std::make_shared<sim::SimController>();
-    sim::ScopedSimLinks links{controller};
-    std::unique_ptr<ConfiguratorWindow> window;
-    MonitorWiring* wiring = nullptr;
-    OperationController* operations = nullptr;
-    // The controller's requests when the monitor was first started after
-    // `resetMonitorStarts()`: exactly the operation's frames.
-    std::optional<std::vector<Frame>> framesAtMonitorStart;
-    int monitorStarts = 0;
-
-    explicit Rig(OperationController::CountdownRunner countdown = {}) {
-        AssemblyOptions options;
-        options.window.dialogs = std::make_unique<test::FakeDialogs>();
-        options.window.port = std::make_unique<test::FakePort>(QStringList{sim::kSimPortName});
-        options.window.portOverride = QString::fromLatin1(sim::kSimPortName);
-        options.countdown = std::move(countdown);
-        Configurator configurator = AssembleConfigurator(std::move(options));
-        window = std::move(configurator.window);
-        wiring = configurator.monitor;
-        operations = configurator.operations;
-        // The monitor starts as the wiring starts it; the rig only notes when.
-        window->setMonitorControl(
-            [this] {
-                ++monitorStarts;
-                if (!framesAtMonitorStart) framesAtMonitorStart = controller->requests();
-                MonitorHost& host = wiring->host();
-                host.setPortName(window->port().portName());
-                host.shared().setSectionId(window->currentSectionId());
-                host.start();
-            },
-            [this] { wiring->host().stop(); });
-        window->show();
-    }
-
-    const WindowActions& actions() const { return window->actions(); }
-    MonitorHost& monitor() const { return wiring->host(); }
-    QLabel* label(const char* name) const { return window->findChild<QLabel*>(name); }
-    QString actionText() const { return label("ActionName")->text(); }
-    QColor actionColour() const { return TextColour(label("ActionName")); }
-    QProgressBar* progressBar() const { return window->findChild<QProgressBar*>("ProgressBar1"); }
-    QCheckBox* clearSaveArea() const { return window->findChild<QCheckBox*>("CheckBoxClearSaveArea"); }
-    QTimer* timer2() const { return window->findChild<QTimer*>("Timer2"); }
-
-    bool allActionsEnabled(bool enabled) const {
-        for (QAction* a : actions().deviceActions()) {
-            if (a->isEnabled() != enabled) return false;
-        }
-        return true;
-    }
-    bool editingEnabled() const {
-        return window->sectionTree().isEnabled() && window->page(sections::kGeneral)->isEnabled() &&
-               clearSaveArea()->isEnabled();
-    }
-    // Handed back: actions and editors enabled, a monitor polling.
-    bool idle() const {
-        return allActionsEnabled(true) && editingEnabled() && monitor().isRunning() &&
-               !operations->busy();
-    }
-
-    // Stops the monitor and forgets what the controller heard, so the next
-    // operation's frames stand alone.
-    void quiet() {
-        window->stopMonitor();
-        controller->clearRequests();
-        framesAtMonitorStart.reset();
-        monitorStarts = 0;
-    }
-    QByteArray operationCommands() const {
-        const std::vector<Frame> frames =
-            framesAtMonitorStart ? *framesAtMonitorStart : controller->requests();
-        QByteArray codes;
-        for (const Frame& f : frames) codes.append(static_cast<char>(f.at(1)));
-        return codes;
-    }
-
-    std::vector<std::uint8_t> area(int n) const { return controller->area(n); }
-    void setArea(int n, std::span<const std::uint8_t> bytes) { controller->setArea(n, bytes); }
-    void setDevicePassword(const std::string& password) { controller->setPassword(password); }
-};
-
-bool WaitIdle(const Rig& rig, int ms = 5000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!rig.idle() && timer.elapsed() < ms) QTest::qWait(20);
-    return rig.idle();
 }
 
 // Clicks a button of the modal dialog of type D once it is up.
