@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "app/shell/configurator_assembly.h"
+#include "gui_stall.h"
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_wiring.h"
 #include "app/shell/status_panels.h"
@@ -38,61 +39,11 @@
 #include "monitor/transfer_job_exchange.h"
 
 using namespace krx;
+using krx::bench::MeasureStall;
+using krx::bench::RunFor;
+using krx::bench::Stall;
 
 namespace {
-
-double ThreadCpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
-}
-
-// A 1 ms timer on the GUI thread for `seconds`: the gaps between its ticks,
-// sorted, and for the longest gap the GUI thread's own CPU time within it
-// (busy with our work) as opposed to time it did not run at all.
-struct Stall {
-    std::vector<qint64> gapsUs;
-    double longestGapCpuMs = 0;
-    double pct(double p) const {
-        return gapsUs.empty() ? 0.0
-                              : double(gapsUs[std::size_t(p * double(gapsUs.size() - 1))]) / 1000.0;
-    }
-};
-
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-Stall MeasureStall(int seconds) {
-    Stall stall;
-    QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
-    QElapsedTimer sinceTick;
-    double cpuAtTick = 0;
-    qint64 longest = -1;
-    stall.gapsUs.reserve(std::size_t(seconds) * 1000);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 gap = sinceTick.nsecsElapsed() / 1000;
-        const double cpu = ThreadCpuMs();
-        stall.gapsUs.push_back(gap);
-        if (gap > longest) {
-            longest = gap;
-            stall.longestGapCpuMs = cpu - cpuAtTick;
-        }
-        sinceTick.restart();
-        cpuAtTick = ThreadCpuMs();
-    });
-    sinceTick.start();
-    cpuAtTick = ThreadCpuMs();
-    tick.start();
-    RunFor(seconds * 1000);
-    tick.stop();
-    std::sort(stall.gapsUs.begin(), stall.gapsUs.end());
-    return stall;
-}
 
 double CpuSeconds() {
     rusage usage{};

@@ -3,13 +3,15 @@
 // opens the port by name through the serial port layer, reads the
 // controller's configuration, an edit is made in a section panel, the
 // configuration is programmed (with its restart), and a fresh read brings the
-// edit back from the controller.
+// edit back from the controller. A relay is switched on and off from the
+// controller page, and the lamp follows what the simulator reports.
 
 #include <QtTest>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -20,6 +22,8 @@
 #include "app/live/monitor_wiring.h"
 #include "app/shell/operation_controller.h"
 #include "app/shell/section_tree.h"
+#include "app/shell/status_panels.h"
+#include "app/widgets/widget_colours.h"
 #include "device/serial_link.h"
 #include "support/fake_window_services.h"
 #include "monitor/monitor_host.h"
@@ -51,6 +55,7 @@ private slots:
     void cleanupTestCase();
 
     void readEditProgramRead_bringsTheEditBackThroughPty();
+    void switchRelay_simulatorOutputLitAtTheNextCycle();
 
 private:
     QTemporaryDir dir_;
@@ -139,6 +144,31 @@ void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
     actions.CompareConf->trigger();
     QCOMPARE(actionName->text(), kSame);
     QVERIFY(idle());
+}
+
+void WindowEndToEndTest::switchRelay_simulatorOutputLitAtTheNextCycle() {
+    AssemblyOptions options;
+    options.window.dialogs = std::make_unique<test::FakeDialogs>();
+    options.window.portOverride = port_;
+    Configurator configurator = AssembleConfigurator(std::move(options));
+    ConfiguratorWindow& window = *configurator.window;
+    window.show();
+    auto* deviceName = window.findChild<QLabel*>("iDeviceNameLabel");
+    auto* on = window.findChild<QPushButton*>("Button4");
+    auto* off = window.findChild<QPushButton*>("Button5");
+    auto* lamp = window.findChild<QWidget*>("PanelOut1");
+    QVERIFY(deviceName && on && off && lamp);
+    QTRY_COMPARE_WITH_TIMEOUT(deviceName->text(), QStringLiteral("KRX310"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(BackgroundColour(lamp), kColourGreen, 5000);
+
+    // The lamp shows the simulator's status record: it lights only if the
+    // command changed the simulator's output.
+    on->click();
+    QCOMPARE(window.statusPanels().text(StatusPanels::kMessage), QStringLiteral("Данные переданы"));
+    QTRY_COMPARE_WITH_TIMEOUT(BackgroundColour(lamp), kColourLime, 5000);
+
+    off->click();
+    QTRY_COMPARE_WITH_TIMEOUT(BackgroundColour(lamp), kColourGreen, 5000);
 }
 
 QTEST_MAIN(WindowEndToEndTest)
