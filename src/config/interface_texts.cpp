@@ -77,6 +77,7 @@ InterfaceTexts MakeBuiltIn() {
                     "Не верно установлен месяц", "Не верно установлен год",
                     "Не верно установлены часы", "Не верно установлены минуты"};
     t.imeiClipboardPrefix = "IMEI: ";
+    t.boardTemperatureCaption = "Текущее значение";
 
     t.sectionTree = {{0, "GSM контроллер"}, {1, "Общие параметры соединений"}};
     for (int i = 1; i <= 8; ++i) t.sectionTree.push_back({2, "Соединение " + std::to_string(i)});

@@ -75,6 +75,8 @@ struct InterfaceTexts {
     std::string armInModeOnOutput;  // "Отображать режим (ОХРАНА/НАБЛЮДЕНИЕ) на выходе "
     ClockCheckTexts clockCheck;
     std::string imeiClipboardPrefix;  // "IMEI: ", before the IMEI on the clipboard
+    // `LabelTemperature` while the controller reports a board temperature.
+    std::string boardTemperatureCaption;  // "Текущее значение"
     std::vector<SectionNodeText> sectionTree;  // 30 nodes in tree order
 
     bool operator==(const InterfaceTexts&) const = default;

@@ -66,12 +66,13 @@ MainsLook MainsLookFor(std::uint8_t raw, const QLocale& locale) {
     return {QString::fromStdString(volts) + QStringLiteral(" В"), v};
 }
 
-TemperatureLook TemperatureLookFor(std::int8_t value, bool valid, const QLocale& locale) {
+TemperatureLook TemperatureLookFor(std::int8_t value, bool valid, const QLocale& locale,
+                                   const QString& shownCaption) {
     if (!valid) {
         return {QStringLiteral("Текущее значение температуры не доступно"), false, 0, QString()};
     }
     const std::string number = FormatGeneral(value, 3, DecimalSeparator(locale));
-    return {QStringLiteral("Текущее значение"), true, value,
+    return {shownCaption, true, value,
             QString::fromStdString(number) + QStringLiteral("° C")};
 }
 

@@ -61,7 +61,10 @@ struct TemperatureLook {
     QString valueText;  // "25° C", "-5° C", or empty
     bool operator==(const TemperatureLook&) const = default;
 };
-TemperatureLook TemperatureLookFor(std::int8_t value, bool valid, const QLocale& locale);
+// `shownCaption` is the caption while a temperature is reported (the
+// catalogue's words).
+TemperatureLook TemperatureLookFor(std::int8_t value, bool valid, const QLocale& locale,
+                                   const QString& shownCaption);
 
 // "Баланс лицевого счета: " and the amount in the locale's currency format
 // (2 decimals, 7 significant digits), or empty when the balance is not valid.

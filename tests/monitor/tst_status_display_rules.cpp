@@ -214,7 +214,7 @@ void TestStatusDisplayRules::temperature() {
     QFETCH(bool, barVisible);
     QFETCH(QString, text);
     const TemperatureLook look =
-        TemperatureLookFor(static_cast<std::int8_t>(value), valid, QLocale::c());
+        TemperatureLookFor(static_cast<std::int8_t>(value), valid, QLocale::c(), QStringLiteral("Текущее значение"));
     QCOMPARE(look.caption, caption);
     QCOMPARE(look.barVisible, barVisible);
     QCOMPARE(look.valueText, text);

@@ -52,15 +52,15 @@ InputLevelDiagram::InputLevelDiagram(QWidget* parent) : QWidget(parent) {
     }
     strip_ = new LevelZoneStrip(this);
 
-    grid->addWidget(MakeLabel(QStringLiteral("LabelHiBarrierCaption"),
+    grid->addWidget(MakeLabel(QStringLiteral("Label152"),
                               QStringLiteral("Верхняя граница"), this), 0, 0);
     grid->addWidget(highSlider_, 0, 1);
     grid->addWidget(highLabel_, 0, 2);
-    grid->addWidget(MakeLabel(QStringLiteral("LabelCurrentValCaption"),
+    grid->addWidget(MakeLabel(QStringLiteral("Label93"),
                               QStringLiteral("Текущее значение"), this), 1, 0);
     grid->addWidget(liveBar_, 1, 1);
     grid->addWidget(liveLabel_, 1, 2);
-    grid->addWidget(MakeLabel(QStringLiteral("LabelLoBarrierCaption"),
+    grid->addWidget(MakeLabel(QStringLiteral("Label151"),
                               QStringLiteral("Нижняя граница"), this), 2, 0);
     grid->addWidget(lowSlider_, 2, 1);
     grid->addWidget(lowLabel_, 2, 2);

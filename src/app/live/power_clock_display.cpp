@@ -22,7 +22,7 @@ void PowerDisplay::showMainsVoltage(std::uint8_t raw) {
 }
 
 void PowerDisplay::showBoardTemperature(std::int8_t value, bool valid) {
-    const TemperatureLook look = TemperatureLookFor(value, valid, locale_);
+    const TemperatureLook look = TemperatureLookFor(value, valid, locale_, temperatureCaption_);
     SetLabelText(w_.temperatureCaption, look.caption);
     if (QProgressBar* bar = w_.temperatureBar) {
         if (look.barVisible) SetClampedValue(bar, look.bar);

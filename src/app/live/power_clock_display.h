@@ -31,6 +31,8 @@ class PowerDisplay {
 public:
     explicit PowerDisplay(const PowerWidgets& widgets) : w_(widgets), locale_(QLocale::system()) {}
     void setLocale(const QLocale& locale) { locale_ = locale; }
+    // The temperature caption in the catalogue's words.
+    void setTemperatureCaption(const QString& caption) { temperatureCaption_ = caption; }
     void showBatteryCharge(std::uint8_t raw);
     void showMainsVoltage(std::uint8_t raw);
     void showBoardTemperature(std::int8_t value, bool valid);
@@ -38,6 +40,7 @@ public:
 private:
     PowerWidgets w_;
     QLocale locale_;
+    QString temperatureCaption_;
 };
 
 struct ClockWidgets {

@@ -112,7 +112,6 @@ void ConnectionPanel::adaptToModel(SectionId section) {
     ui_->PanelLargerModelSourcesDial->hide();
     ui_->PanelLargerModelSourcesSms->hide();
     const ConnectionSettings kept = settings();
-    FillList(ui_->ComboBoxIncomungCallAction, IncomungCallActionItems());
     KeepFirstItems(ui_->ComboBoxIncomungCallAction, kIncomungCallActionItemsOffered);
     ShowListIndex(ui_->ComboBoxIncomungCallAction, kept.incomungCallAction);
     showIncomingCallToolTip();

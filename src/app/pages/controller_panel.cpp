@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "app/widgets/list_binding.h"
 #include "app/widgets/widget_colours.h"
 #include "config/output_name_items.h"
 #include "ui_controller_panel.h"
@@ -110,6 +111,26 @@ void ControllerPanel::wireCommandButtons() {
             [this] { emit modeChangeRequested(SecurityMode::Observation); });
     connect(ui_->Button22, &QPushButton::clicked, this,
             [this] { emit modeChangeRequested(SecurityMode::Protection); });
+    connect(ui_->Button21, &QPushButton::clicked, this,
+            [this] { emit linkRequested(SupportMailLink(SupportSubject(identificationCaptions()))); });
+    connect(ui_->ButtonShowOnMap, &QPushButton::clicked, this, [this] {
+        const QString link = MapLink(gps_);
+        if (!link.isEmpty()) emit linkRequested(link);
+    });
+}
+
+IdentificationCaptions ControllerPanel::identificationCaptions() const {
+    IdentificationCaptions c;
+    c.deviceName = ui_->iDeviceNameLabel->text();
+    c.modification = ui_->iModificationLabel->text();
+    c.hardwareVersion = ui_->iHardVerLabel->text();
+    c.softwareVersion = ui_->iSoftVerLabel->text();
+    c.date = ui_->iDateLabel->text();
+    c.countryCode = ui_->iLabelCountryCode->text();
+    c.bootLoaderVersion = ui_->iBLLabel->text();
+    c.uniqueId = ui_->iLabelDevSN->text();
+    c.imei = ui_->iGSMIMEILabel->text();
+    return c;
 }
 
 void ControllerPanel::setEditable(bool editable) {
@@ -138,15 +159,6 @@ QCheckBox* ControllerPanel::clearSaveArea() const {
 }
 
 namespace {
-
-// Replaces a list's items, keeping the selected index where it still exists.
-void RefillKeepingIndex(QComboBox* list, const QStringList& items) {
-    const int selected = list->currentIndex();
-    list->clear();
-    list->addItems(items);
-    list->setCurrentIndex(selected >= 0 && selected < list->count() ? selected
-                                                                    : (list->count() > 0 ? 0 : -1));
-}
 
 QStringList ToQt(const std::vector<std::string>& texts, int from, int count) {
     QStringList out;
@@ -181,6 +193,11 @@ void ControllerPanel::applyTexts(const InterfaceTexts& texts) {
     scenarioNames_ = ToQt(texts.outputActions, 3, 14);
     RefillKeepingIndex(ui_->ComboBoxTestOut, outputNames_.mid(0, kModelOutputs));
     RefillKeepingIndex(ui_->ComboBoxTestScen, scenarioNames_);
+    // The indicators are captioned with the output names too.
+    const std::array<QLabel*, kOutputCount> outputLabels{ui_->LabelOut1, ui_->LabelOut2, ui_->LabelOut3,
+                                                         ui_->LabelOut4, ui_->LabelOut5, ui_->LabelOut6,
+                                                         ui_->LabelOut7};
+    for (int i = 0; i < kOutputCount; ++i) outputLabels[std::size_t(i)]->setText(outputNames_.value(i));
 }
 
 void ControllerPanel::adaptToModel(SectionId section) {

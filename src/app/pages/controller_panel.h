@@ -11,6 +11,7 @@
 #include "app/live/controller_display.h"
 #include "app/live/live_views.h"
 #include "app/pages/section_panel.h"
+#include "app/shell/outward_links.h"
 #include "device/control_command.h"
 
 class QCheckBox;
@@ -57,6 +58,11 @@ public:
     QLabel* tmpLabel() const;
     QCheckBox* clearSaveArea() const;
 
+    // The identification as its captions read now.
+    IdentificationCaptions identificationCaptions() const;
+    // The GPS position the map button shows (this model reports none).
+    void setGpsPosition(const GpsPosition& position) { gps_ = position; }
+
 signals:
     // The direct-command buttons, by what they ask for. Outputs by index
     // (0 "Реле 1" .. 6 "Выход 5"), scenarios 1..14, inputs 0..15.
@@ -64,6 +70,9 @@ signals:
     void scenarioRunRequested(int output, int scenario);
     void modeChangeRequested(krx::SecurityMode mode);
     void inputImitationRequested(int input);
+    // "Написать в техническую поддержку" and "Показать на карте": the link
+    // to hand to the desktop.
+    void linkRequested(const QString& link);
 
 private:
     void wireCommandButtons();
@@ -73,6 +82,7 @@ private:
     std::unique_ptr<ControllerDisplay> display_;
     QStringList outputNames_;
     QStringList scenarioNames_;
+    GpsPosition gps_;
 };
 
 }  // namespace krx

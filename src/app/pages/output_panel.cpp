@@ -64,9 +64,28 @@ void OutputPanel::showSettings(const OutputSettings& v) {
     ui_->CheckBoxRemoteControlEn->setChecked(v.remoteControlEn);
 }
 
+namespace {
+
+// The caption ends in the column names, "[Вкладка | Воздействие | Событие]":
+// the list's headings read the same, in the catalogue's words.
+QStringList ColumnNamesIn(const QString& heading) {
+    const qsizetype open = heading.lastIndexOf(QLatin1Char('['));
+    const qsizetype close = heading.lastIndexOf(QLatin1Char(']'));
+    if (open < 0 || close <= open) return {};
+    QStringList names;
+    for (const QString& part : heading.mid(open + 1, close - open - 1).split(QLatin1Char('|'))) {
+        names << part.trimmed();
+    }
+    return names;
+}
+
+}  // namespace
+
 void OutputPanel::showSources(int output, const ConfigImage& image) {
     QTreeWidget* list = ui_->ListBoxReleSources;
     list->clear();
+    const QStringList columns = ColumnNamesIn(ui_->GroupBoxReleSources->title());
+    if (columns.size() == list->columnCount()) list->setHeaderLabels(columns);
     for (const std::string& line :
          OutputSourcesList(output, image, OutputSourceTexts::From(*texts_))) {
         // Section, reaction and event, between tabs that only align them.

@@ -24,7 +24,8 @@ PowerPanel::PowerPanel(QWidget* parent)
     ui_->setupUi(this);
     FillList(ui_->ComboBoxPowerSignAverTime, PowerSignAverTimeItems());
     FillList(ui_->ComboBoxRecoveryTime, PowerRecoveryTimeItems());
-    FillList(ui_->ComboBoxIndFunction, IndFunctionItems());
+    for (const std::string_view item : IndFunctionItems()) indicatorFunctions_ << FromUtf8(item);
+    ui_->ComboBoxIndFunction->addItems(indicatorFunctions_);
     for (QComboBox* list : {ui_->ComboBoxHiBorderOut, ui_->ComboBoxLoBorderOut,
                             ui_->ComboBoxTamperActOutN}) {
         FillList(list, OutputNameItems());
@@ -46,6 +47,7 @@ PowerPanel::PowerPanel(QWidget* parent)
     live.temperatureBar = ui_->ProgressBarModemTemperature;
     live.temperatureValue = ui_->LabelTempCurVal;
     live_ = std::make_unique<PowerDisplay>(live);
+    live_->setTemperatureCaption(ui_->LabelTemperature->text());
 
     connect(ui_->TrackBarDischargeWarn, &QSlider::valueChanged, this, [this](int p) {
         applyRule([p](PowerSettings& s) { MoveFirstDischargeBorder(s, p); });
@@ -83,12 +85,24 @@ void PowerPanel::adaptToModel(SectionId section) {
     const PowerSettings kept = settings();
     FillList(ui_->ComboBoxHiBorderLevel, BorderLevelItems());
     FillList(ui_->ComboBoxLoBorderLevel, BorderLevelItems());
-    FillList(ui_->ComboBoxIndFunction, IndFunctionItems());
+    ui_->ComboBoxIndFunction->clear();
+    ui_->ComboBoxIndFunction->addItems(indicatorFunctions_);
     for (QComboBox* list : {ui_->ComboBoxHiBorderOut, ui_->ComboBoxLoBorderOut,
                             ui_->ComboBoxTamperActOutN}) {
         KeepFirstItems(list, kModelOutputCount);
     }
     showSettings(kept);
+}
+
+void PowerPanel::applyTexts(const InterfaceTexts& texts) {
+    // This model offers functions 4 to 7 of the window's list.
+    constexpr int kFirstOffered = 3;
+    indicatorFunctions_.clear();
+    for (int i = kFirstOffered; i < kFirstOffered + int(IndFunctionItems().size()); ++i) {
+        indicatorFunctions_ << FromUtf8(TextAt(texts.indicatorFunctions, i));
+    }
+    RetextItems(ui_->ComboBoxIndFunction, indicatorFunctions_);
+    live_->setTemperatureCaption(FromUtf8(texts.boardTemperatureCaption));
 }
 
 PowerSettings PowerPanel::settings() const {

@@ -6,6 +6,7 @@
 // reads are shown here too. The GPS options of the larger model stay hidden
 // but are loaded and stored.
 
+#include <QStringList>
 #include <memory>
 
 #include "app/live/live_views.h"
@@ -26,6 +27,8 @@ public:
     ~PowerPanel() override;
 
     void adaptToModel(SectionId section) override;
+    // The indicator list offers this model's functions in the catalogue's words.
+    void applyTexts(const InterfaceTexts& texts) override;
     void loadSection(SectionId section, const ConfigImage& image) override;
     void storeSection(SectionId section, ConfigImage& image) override;
     QLabel* headerLabel() const override;
@@ -47,6 +50,7 @@ private:
     void showBorders(const PowerSettings& v);
 
     std::unique_ptr<Ui::PowerPanel> ui_;
+    QStringList indicatorFunctions_;
     std::unique_ptr<PowerDisplay> live_;
 };
 

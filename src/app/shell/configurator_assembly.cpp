@@ -1,6 +1,7 @@
 #include "app/shell/configurator_assembly.h"
 
 #include "app/live/monitor_wiring.h"
+#include "app/shell/outward_links_controller.h"
 
 namespace krx {
 
@@ -11,6 +12,7 @@ Configurator AssembleConfigurator(AssemblyOptions options) {
     c.operations = new OperationController(*c.window, c.monitor->presenter(), c.monitor->host(),
                                            std::move(options.countdown));
     c.commands = new DirectCommandController(*c.window, *c.operations, std::move(options.pcClock));
+    c.links = new OutwardLinksController(*c.window);
     return c;
 }
 

@@ -14,6 +14,7 @@ namespace krx {
 
 class MonitorHost;
 class MonitorWiring;
+class OutwardLinksController;
 
 struct AssemblyOptions {
     ConfiguratorWindowSetup window;
@@ -30,6 +31,7 @@ struct Configurator {
     MonitorWiring* monitor = nullptr;             // owned by the window
     OperationController* operations = nullptr;    // owned by the window
     DirectCommandController* commands = nullptr;  // owned by the window
+    OutwardLinksController* links = nullptr;      // owned by the window
 };
 
 Configurator AssembleConfigurator(AssemblyOptions options = {});

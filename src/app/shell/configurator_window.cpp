@@ -15,6 +15,7 @@
 #include "app/dialogs/port_dialog.h"
 #include "app/pages/section_panel.h"
 #include "app/shell/file_commands.h"
+#include "app/shell/language_file_applier.h"
 #include "app/shell/mode_panel.h"
 #include "app/shell/port_access.h"
 #include "app/shell/section_switcher.h"
@@ -118,6 +119,8 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
     modePanel_->show();
     tree_->expandAll();
     selectSection(sections::kController);
+    // A language file in the working directory replaces the texts.
+    ApplyLanguageFileFrom(*this, current);
 
     fileCommands_ = new FileCommands(image_, *switcher_, *dialogs_, this, programDirectory_, this);
     connect(fileCommands_, &FileCommands::fileNameChanged, this,

@@ -51,6 +51,10 @@ public:
     // every page's lists and captions, and whoever reads the texts later.
     void setTexts(const InterfaceTexts& texts);
 
+    // Set when a valid language file was applied at start-up.
+    bool languageLoaded() const { return languageLoaded_; }
+    void setLanguageLoaded() { languageLoaded_ = true; }
+
     ConfigImage& image() { return image_; }
     const ConfigImage& image() const { return image_; }
     PortAccess& port() { return *port_; }
@@ -142,6 +146,7 @@ private:
     bool actionsLocked_ = true;
     bool controllerActionsBlockedByPage_ = false;
     bool closePending_ = false;
+    bool languageLoaded_ = false;
     std::function<void()> startMonitor_;
     std::function<void()> stopMonitor_;
 };

@@ -1,7 +1,10 @@
 #include "app/shell/user_dialogs.h"
 
+#include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 namespace krx {
 
@@ -46,6 +49,14 @@ QString UserDialogs::chooseFileToOpen(QWidget* parent, const FileDialogSetup& se
 
 QString UserDialogs::chooseFileToSave(QWidget* parent, const FileDialogSetup& setup) {
     return RunFileDialog(parent, setup, true);
+}
+
+void UserDialogs::openLink(const QString& link) {
+    QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
+}
+
+void UserDialogs::runModal(QDialog& dialog) {
+    dialog.exec();
 }
 
 }  // namespace krx

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace krx {
@@ -32,6 +33,11 @@ public:
     // A file to save into; the caller asks before replacing one. Empty when
     // cancelled.
     virtual QString chooseFileToSave(QWidget* parent, const FileDialogSetup& setup);
+    // Hands a link (mailto:, http:) to the desktop's open handler; its
+    // outcome is not reported.
+    virtual void openLink(const QString& link);
+    // Shows a dialog modally until it is closed.
+    virtual void runModal(QDialog& dialog);
 };
 
 }  // namespace krx

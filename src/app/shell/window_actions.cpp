@@ -7,6 +7,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <utility>
+
 namespace krx {
 
 QList<QAction*> WindowActions::deviceActions() const {
@@ -16,6 +18,22 @@ QList<QAction*> WindowActions::deviceActions() const {
 
 QList<QAction*> WindowActions::controllerActions() const {
     return {Programm, ReadConf, CompareConf, Reconfigurate, Reset, FactoryConfig};
+}
+
+QAction* WindowActions::menuItem(const QString& name) const {
+    const std::pair<const char*, QAction*> items[] = {
+        {"N2", FileNew1},       {"N3", FileOpen1},
+        {"N13", FileSave1},     {"N7", FileClose},
+        {"COMPortSetup", ComPortConfig},
+        {"N10", Programm},      {"N11", ReadConf},
+        {"N12", CompareConf},   {"ReadIMEICode1", ReadIMEICode},
+        {"Reconfigurate1", Reconfigurate}, {"Reset1", Reset},
+        {"N5", FactoryConfig},  {"N15", Abaut},
+    };
+    for (const auto& [itemName, action] : items) {
+        if (name == QLatin1String(itemName)) return action;
+    }
+    return nullptr;
 }
 
 namespace {

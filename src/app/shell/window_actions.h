@@ -3,6 +3,7 @@
 // "Контроллер", "?") and tool buttons. Handlers are connected by the window.
 
 #include <QList>
+#include <QString>
 
 class QAction;
 class QMainWindow;
@@ -23,6 +24,11 @@ struct WindowActions {
     QAction* Reset = nullptr;
     QAction* FactoryConfig = nullptr;
     QAction* Abaut = nullptr;
+
+    // The action behind a menu item, by the item's own name (the language
+    // file names menu items: "N2" is "Установить стандартную конфигурацию",
+    // "N10" "Программировать" ...); null for a name no item has.
+    QAction* menuItem(const QString& name) const;
 
     // Enabled and disabled together around device operations.
     QList<QAction*> deviceActions() const;

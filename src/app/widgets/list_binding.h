@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 
 #include <string_view>
 
@@ -38,6 +39,24 @@ void PrepareNameList(QComboBox* list, const Texts& suggestions, int maxLength) {
     list->setInsertPolicy(QComboBox::NoInsert);
     list->lineEdit()->setMaxLength(maxLength);
     list->setEditText(QString());
+}
+
+// Replaces a list's items, keeping the selected index where it still exists
+// (else the first item).
+inline void RefillKeepingIndex(QComboBox* list, const QStringList& items) {
+    const int selected = list->currentIndex();
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(selected >= 0 && selected < list->count() ? selected
+                                                                    : (list->count() > 0 ? 0 : -1));
+}
+
+// Gives the first items of the list the texts of `texts`, in place: the
+// count and the selection stay.
+inline void RetextItems(QComboBox* list, const QStringList& texts, int first = 0) {
+    for (int i = 0; i < texts.size() && first + i < list->count(); ++i) {
+        list->setItemText(first + i, texts[i]);
+    }
 }
 
 // Selects `index`, or no choice when the list has no such item.

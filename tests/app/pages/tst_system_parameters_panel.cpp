@@ -34,7 +34,7 @@ void TestSystemParametersPanel::warning_coversTheFieldsUntilEditingIsAllowed() {
     auto* allow = Control<QPushButton>(page, "Button1");
     QVERIFY(warning->isVisible());
     QVERIFY(!Control<QWidget>(page, "EditCALVAL")->isVisible());
-    QVERIFY(Control<QLabel>(page, "LabelSysParWarning3")->text().startsWith("Эти значения не сохраняются"));
+    QVERIFY(Control<QLabel>(page, "Label109")->text().startsWith("Эти значения не сохраняются"));
     QVERIFY(!Control<QPushButton>(page, "BitBtnProgSysPar")->isEnabled());
     allow->click();
     QVERIFY(!warning->isVisible());

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -42,7 +43,16 @@ public:
         return fileToChoose;
     }
 
+    void openLink(const QString& link) override { links << link; }
+    void runModal(QDialog& dialog) override {
+        ++modals;
+        if (onModal) onModal(dialog);
+    }
+
     std::vector<ShownMessage> shown;
+    QStringList links;  // what was handed to the desktop, in order
+    int modals = 0;
+    std::function<void(QDialog&)> onModal;  // looks at a modal dialog while it is up
     std::optional<FileDialogSetup> lastSetup;
     int fileDialogs = 0;
     QString fileToChoose;  // empty: the user cancels
