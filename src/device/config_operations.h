@@ -19,6 +19,10 @@
 
 namespace krx {
 
+// How long a controller that keeps its password waits, with the connection
+// up, before a factory reset goes on without it.
+inline constexpr int kFactoryCountdownSeconds = 1800;
+
 class ConfigOperations {
 public:
     // After a restart the controller needs this long before it is polled.

@@ -10,8 +10,8 @@ namespace krx {
 // the caller's decision.
 class ControllerSession::HeadlessHost : public OperationHost {
 public:
-    HeadlessHost(ConfigImage& image, std::function<bool()> countdown)
-        : image_(image), countdown_(std::move(countdown)) {}
+    HeadlessHost(ConfigImage& image, std::function<bool()> countdown, std::function<bool()> clearModeMemory)
+        : image_(image), countdown_(std::move(countdown)), clearModeMemory_(std::move(clearModeMemory)) {}
 
     void attach(ConfigOperations& operations) { operations_ = &operations; }
 
@@ -20,10 +20,12 @@ public:
         if (operations_) operations_->restartDelayElapsed();
     }
     bool runFactoryCountdown() override { return countdown_ ? countdown_() : false; }
+    bool clearModeMemoryChecked() const override { return clearModeMemory_ ? clearModeMemory_() : false; }
 
 private:
     ConfigImage& image_;
     std::function<bool()> countdown_;
+    std::function<bool()> clearModeMemory_;
     ConfigOperations* operations_ = nullptr;
 };
 
@@ -43,7 +45,7 @@ ControllerSession::ControllerSession(Setup setup)
       ownImage_(std::make_unique<ConfigImage>(DefaultImage())),
       ownHooks_(std::make_unique<DeviceGateHooks>()),
       ownGate_(std::make_unique<DeviceGate>(*ownHooks_)),
-      ownHost_(std::make_unique<HeadlessHost>(*ownImage_, setup.factoryCountdown)),
+      ownHost_(std::make_unique<HeadlessHost>(*ownImage_, setup.factoryCountdown, setup.clearModeMemory)),
       image_(ownImage_.get()),
       gate_(ownGate_.get()),
       operations_(std::make_unique<ConfigOperations>(*ownHost_, runner_, *gate_)),

@@ -36,6 +36,9 @@ public:
         // the empty password: true to go on as after the full countdown.
         // Without it the reset is cancelled.
         std::function<bool()> factoryCountdown;
+        // A headless "При программировании очистить память режимов": true
+        // when programming also clears the mode memory.
+        std::function<bool()> clearModeMemory;
     };
 
     // A headless session with an image of its own (the built-in default),

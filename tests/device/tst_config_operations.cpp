@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/operation_frames.h"
 #include "common/test_bytes.h"
 #include "config/default_image.h"
 #include "device/config_operations.h"
@@ -27,14 +28,9 @@ namespace {
 using Frame = std::vector<std::uint8_t>;
 
 // Command codes as they travel (byte 1 of a request frame).
-constexpr std::uint8_t kIdent = 5;
-constexpr std::uint8_t kWriteArea1 = 6;
-constexpr std::uint8_t kReadArea1 = 7;
-constexpr std::uint8_t kWriteArea4 = 8;
-constexpr std::uint8_t kReadArea4 = 9;
-constexpr std::uint8_t kApply = 15;
-constexpr std::uint8_t kRestart = 16;
-constexpr std::uint8_t kPassword = 17;
+using namespace krx::test::code;
+using krx::test::Join;
+using krx::test::Repeat;
 
 const QString kProgrammed = QStringLiteral("Программирование завершено успешно");
 const QString kRestartStarted = QStringLiteral("Перезагрузка устройства инициированна");
@@ -151,16 +147,6 @@ struct Bench {
     void setFaults(const sim::SimFaults& faults) { controller->setFaults(faults); }
 };
 
-std::vector<std::uint8_t> Repeat(std::uint8_t code, int times) {
-    return std::vector<std::uint8_t>(static_cast<std::size_t>(times), code);
-}
-
-std::vector<std::uint8_t> Join(std::initializer_list<std::vector<std::uint8_t>> parts) {
-    std::vector<std::uint8_t> all;
-    for (const auto& p : parts) all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
 std::uint32_t AddressOf(const Frame& f) {
     return f[4] | (f[5] << 8) | (f[6] << 16) | (static_cast<std::uint32_t>(f[7]) << 24);
 }
@@ -232,8 +218,7 @@ void TestConfigOperations::programm_sendsIdentPasswordBodyAndRestart() {
 
     QVERIFY(b.ops.Programm().started);
 
-    QCOMPARE(b.commands(), Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21),
-                                 Repeat(kReadArea1, 21), {kRestart}}));
+    QCOMPARE(b.commands(), krx::test::ProgrammCodes());
     const auto frames = b.frames();
     QCOMPARE(frames[0], (Frame{0x05, 0x05, 0x00, 0x00, 0xFB}));
     QCOMPARE(frames[1], (Frame{0x05, 0x11, 0x09, 0x00, 0x31, 0x32, 0x33, 0x34, 0x00, 0x00, 0x00,

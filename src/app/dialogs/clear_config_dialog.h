@@ -7,6 +7,8 @@
 // cancelled.
 
 #include <QDialog>
+
+#include "device/config_operations.h"
 #include <QTimer>
 
 #include <functional>
@@ -21,7 +23,7 @@ namespace krx {
 class ClearConfigDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kCountDownSeconds = 1800;
+    static constexpr int kCountDownSeconds = kFactoryCountdownSeconds;
     static constexpr int kTickMs = 1000;
 
     // `controllerLost` answers, on every tick, whether a running monitor has

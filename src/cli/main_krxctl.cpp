@@ -1,0 +1,53 @@
+// krxctl: the configurator's controller operations from the command line.
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "cli/cli_request.h"
+#include "cli/cli_runner.h"
+#include "device/config_operations.h"
+
+namespace {
+
+void Write(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("krxctl"));
+
+    std::optional<QString> environmentPassword;
+    if (qEnvironmentVariableIsSet("KRX_PASSWORD")) environmentPassword = qEnvironmentVariable("KRX_PASSWORD");
+    const krx::cli::Parsed parsed = krx::cli::ParseCommandLine(app.arguments().mid(1), environmentPassword);
+    if (!parsed.request) {
+        Write(parsed.refusal.exitCode == krx::cli::exit_code::kSuccess ? stdout : stderr, parsed.refusal.text);
+        return parsed.refusal.exitCode;
+    }
+
+    krx::cli::Environment environment;
+    if (!parsed.request->quiet && isatty(fileno(stderr))) {
+        environment.progress = [](const QString& line) { Write(stderr, line); };
+    }
+    // A controller that keeps its password forgets it only after the long
+    // wait; Ctrl-C cancels it.
+    environment.factoryCountdown = [] {
+        for (int left = krx::kFactoryCountdownSeconds; left > 0; --left) {
+            Write(stderr, QStringLiteral("\rFactory reset in %1 s; keep the controller connected. ").arg(left));
+            QThread::sleep(1);
+        }
+        Write(stderr, QStringLiteral("\n"));
+        return true;
+    };
+    const krx::cli::Result result = krx::cli::Run(*parsed.request, environment);
+    Write(stderr, result.err);
+    Write(stdout, result.out);
+    return result.exitCode;
+}

@@ -1,0 +1,347 @@
+// krxctl against the in-process simulated controller: what each command
+// line means, the frames each command sends (the same sequences the
+// window's operations send), the files it writes, and the exit codes of
+// every way it can fail.
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+#include "cli/cli_request.h"
+#include "cli/cli_runner.h"
+#include "common/operation_frames.h"
+#include "config/config_file.h"
+#include "config/default_image.h"
+#include "sim/sim_controller.h"
+#include "sim/sim_link.h"
+
+using namespace krx;
+using namespace krx::cli;
+using namespace krx::test::code;
+using krx::test::Join;
+using krx::test::Repeat;
+using Frame = std::vector<std::uint8_t>;
+
+namespace {
+
+// krxctl as a program runs it, against the simulated controller.
+struct Cli {
+    std::shared_ptr<sim::SimController> controller = std::make_shared<sim::SimController>();
+    sim::ScopedSimLinks links{controller};
+    QTemporaryDir dir;
+    Environment environment;
+
+    Cli() { controller->setRestartSilence(std::chrono::milliseconds(0)); }
+
+    // Runs "krxctl ARGS"; a parsing refusal comes back as a result too.
+    Result run(QStringList args, std::optional<QString> environmentPassword = {}) {
+        const Parsed parsed = ParseCommandLine(args, environmentPassword);
+        if (!parsed.request) return {parsed.refusal.exitCode, {}, parsed.refusal.text};
+        return Run(*parsed.request, environment);
+    }
+    QStringList onPort(QStringList args) const { return args << "-p" << QString::fromLatin1(sim::kSimPortName); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    std::vector<std::uint8_t> commands() const {
+        std::vector<std::uint8_t> codes;
+        for (const Frame& f : controller->requests()) codes.push_back(f.at(1));
+        return codes;
+    }
+    // A configuration file holding `image`.
+    QString writeFile(const ConfigImage& image, const QString& name = "c.cnt") const {
+        const QString file = path(name);
+        if (WriteConfigFile(image, file.toStdString()) != 0) qFatal("cannot write %s", qPrintable(file));
+        return file;
+    }
+};
+
+std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
+
+// A body this program can edit, but not the default one.
+ConfigImage EditedImage() {
+    ConfigImage image = DefaultImage();
+    image.body()[12] ^= 0x07;
+    image.body()[3000] = 0x5A;
+    return image;
+}
+
+}  // namespace
+
+class TestKrxctl : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine_refusals_data();
+    void commandLine_refusals();
+    void commandLine_passwordFromOptionOrEnvironment();
+    void identify_printsTheIdentification();
+    void identify_unsupportedController_exit3();
+    void read_writesTheControllersBody();
+    void read_invalidBody_writesNoFile();
+    void read_silentPort_exit3();
+    void program_framesAsTheWindow_data();
+    void program_framesAsTheWindow();
+    void program_refusedPassword_writesNothing();
+    void program_passwordGiven_isPresented();
+    void program_unusableFile_exit4_data();
+    void program_unusableFile_exit4();
+    void compare_equalAndDifferent();
+    void output_secondRelayOn_sendsTheWindowsFrame();
+    void clock_setSendsTheTypedTimeWithoutPassword();
+    void clock_impossibleTime_sendsNothing();
+    void imei_json();
+    void sysparams_readAndProgram();
+};
+
+void TestKrxctl::commandLine_refusals_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("nothing") << QStringList{} << 2;
+    QTest::newRow("--help") << QStringList{"--help"} << 0;
+    QTest::newRow("a command's help") << QStringList{"program", "--help"} << 0;
+    QTest::newRow("unknown command") << QStringList{"burn"} << 2;
+    QTest::newRow("no port") << QStringList{"read", "-o", "x.cnt"} << 2;
+    QTest::newRow("read without a file") << QStringList{"read", "-p", "X"} << 2;
+    QTest::newRow("program without a file") << QStringList{"program", "-p", "X"} << 2;
+    QTest::newRow("output 0") << QStringList{"output", "-p", "X", "0", "on"} << 2;
+    QTest::newRow("output 8") << QStringList{"output", "-p", "X", "8", "on"} << 2;
+    QTest::newRow("output blink") << QStringList{"output", "-p", "X", "1", "blink"} << 2;
+    QTest::newRow("scenario 15") << QStringList{"output", "-p", "X", "1", "scenario", "15"} << 2;
+    QTest::newRow("mode sleep") << QStringList{"mode", "-p", "X", "sleep"} << 2;
+    QTest::newRow("imitate 17") << QStringList{"imitate", "-p", "X", "17"} << 2;
+    QTest::newRow("clock, both") << QStringList{"clock", "-p", "X", "--sync", "--set", "01.01.26 00:00:00"} << 2;
+    QTest::newRow("clock, neither") << QStringList{"clock", "-p", "X"} << 2;
+    QTest::newRow("unknown option") << QStringList{"restart", "-p", "X", "--force"} << 2;
+    QTest::newRow("sysparams write") << QStringList{"sysparams", "-p", "X", "write", "f"} << 2;
+}
+
+void TestKrxctl::commandLine_refusals() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    const Parsed parsed = ParseCommandLine(args, {});
+    QVERIFY(!parsed.request);
+    QCOMPARE(parsed.refusal.exitCode, exitCode);
+    QVERIFY(!parsed.refusal.text.isEmpty());
+}
+
+void TestKrxctl::commandLine_passwordFromOptionOrEnvironment() {
+    const auto password = [](QStringList args, std::optional<QString> env) {
+        return ParseCommandLine(args, env).request->password;
+    };
+    QCOMPARE(password({"restart", "-p", "X"}, {}), std::optional<QString>());
+    QCOMPARE(password({"restart", "-p", "X"}, QString("env")), std::optional<QString>("env"));
+    QCOMPARE(password({"restart", "-p", "X", "-P", "opt"}, QString("env")), std::optional<QString>("opt"));
+}
+
+void TestKrxctl::identify_printsTheIdentification() {
+    Cli cli;
+    const Result r = cli.run(cli.onPort({"identify"}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent}));
+    QVERIFY2(r.out.contains("deviceName: KRX310\n"), qPrintable(r.out));
+    QVERIFY(r.out.contains("softwareVersion: 01.01\n"));
+    QVERIFY(r.out.contains("imei: 356938035643809\n"));
+    QVERIFY(r.out.contains("supported: yes\n"));
+}
+
+void TestKrxctl::identify_unsupportedController_exit3() {
+    Cli cli;
+    cli.controller->withDevice([](sim::SimDevice& d) { d.identity().deviceName = "KRX740"; });
+    const Result r = cli.run(cli.onPort({"identify", "--json"}));
+    QCOMPARE(r.exitCode, 3);
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(json.value("deviceName").toString(), QStringLiteral("KRX740"));
+    QCOMPARE(json.value("supported").toBool(true), false);
+    QVERIFY(!r.err.isEmpty());
+}
+
+void TestKrxctl::read_writesTheControllersBody() {
+    Cli cli;
+    const ConfigImage edited = EditedImage();
+    cli.controller->setArea(1, edited.body());
+    const QString file = cli.path("read.cnt");
+    const Result r = cli.run(cli.onPort({"read", "-o", file}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QStringLiteral("Данные считаны\n"));
+    QCOMPARE(cli.commands(), krx::test::ReadConfCodes());
+    ConfigImage readBack;
+    QCOMPARE(ReadConfigFile(readBack, file.toStdString()), 0);
+    QCOMPARE(Bytes(readBack.body()), Bytes(edited.body()));
+}
+
+void TestKrxctl::read_invalidBody_writesNoFile() {
+    Cli cli;
+    const std::vector<std::uint8_t> garbage(DefaultImage().body().size(), 0xFF);
+    cli.controller->setArea(1, garbage);
+    const QString file = cli.path("read.cnt");
+    const Result r = cli.run(cli.onPort({"read", "-o", file}));
+    QCOMPARE(r.exitCode, 3);
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(r.err.contains("Контроллер не содержит достоверную конфигурацию"));
+}
+
+void TestKrxctl::read_silentPort_exit3() {
+    Cli cli;
+    sim::SimFaults faults;
+    faults.reply = sim::ReplyFault::Silence;
+    cli.controller->setFaults(faults);
+    const QString file = cli.path("read.cnt");
+    const Result r = cli.run(cli.onPort({"read", "-o", file, "--json"}));
+    QCOMPARE(r.exitCode, 3);
+    QVERIFY(!QFile::exists(file));
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(json.value("ok").toBool(true), false);
+    QCOMPARE(json.value("status").toString(), QStringLiteral("Нет ответа от устройства"));
+}
+
+void TestKrxctl::program_framesAsTheWindow_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<std::vector<std::uint8_t>>("codes");
+    QTest::newRow("program") << QStringList{} << krx::test::ProgrammCodes();
+    QTest::newRow("--no-restart") << QStringList{"--no-restart"} << krx::test::ReconfigurateCodes();
+    QTest::newRow("--clear-mode-memory")
+        << QStringList{"--clear-mode-memory"}
+        << Join({{kIdent, kPassword}, Repeat(kWriteArea1, 21), Repeat(kReadArea1, 21),
+                 {kWriteArea4, kReadArea4, kRestart}});
+}
+
+void TestKrxctl::program_framesAsTheWindow() {
+    QFETCH(QStringList, options);
+    QFETCH(std::vector<std::uint8_t>, codes);
+    Cli cli;
+    const ConfigImage edited = EditedImage();
+    const Result r = cli.run(cli.onPort(QStringList{"program", cli.writeFile(edited)} + options));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), codes);
+    QCOMPARE(cli.controller->area(1), Bytes(edited.body()));
+}
+
+void TestKrxctl::program_refusedPassword_writesNothing() {
+    Cli cli;
+    cli.controller->setPassword("1234");
+    const std::vector<std::uint8_t> before = cli.controller->area(1);
+    const Result r = cli.run(cli.onPort({"program", cli.writeFile(EditedImage())}));
+    QCOMPARE(r.exitCode, 3);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent, kPassword}));
+    QCOMPARE(cli.controller->area(1), before);
+    QVERIFY(r.err.contains("Взаимодействие запрещено без указания пароля"));
+}
+
+void TestKrxctl::program_passwordGiven_isPresented() {
+    Cli cli;
+    cli.controller->setPassword("1234");
+    const QString file = cli.writeFile(EditedImage());
+    const Result r = cli.run(cli.onPort({"program", file}), QString("1234"));
+    QCOMPARE(r.exitCode, 0);
+    // The password frame carries "1234" and zeros, as the window sends it.
+    const Frame password = cli.controller->requests().at(1);
+    QCOMPARE(password, (Frame{0x05, 0x11, 0x09, 0x00, 0x31, 0x32, 0x33, 0x34, 0x00, 0x00, 0x00, 0x00, 0x00, 0xE4}));
+}
+
+void TestKrxctl::program_unusableFile_exit4_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("no such file") << QByteArray() << false;
+    QTest::newRow("not a configuration") << QByteArray("hello") << true;
+}
+
+void TestKrxctl::program_unusableFile_exit4() {
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, exists);
+    Cli cli;
+    const QString file = cli.path("bad.cnt");
+    if (exists) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(contents);
+    }
+    const Result r = cli.run(cli.onPort({"program", file}));
+    QCOMPARE(r.exitCode, 4);
+    QVERIFY(cli.controller->requests().empty());
+    QVERIFY(r.err.contains(file));
+}
+
+void TestKrxctl::compare_equalAndDifferent() {
+    Cli cli;
+    const ConfigImage edited = EditedImage();
+    cli.controller->setArea(1, edited.body());
+    const QString same = cli.writeFile(edited, "same.cnt");
+    Result r = cli.run(cli.onPort({"compare", same}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), krx::test::CompareConfCodes());
+    QCOMPARE(r.err, QStringLiteral("Данные в памяти контроллера аналогичны текущим\n"));
+
+    cli.controller->clearRequests();
+    r = cli.run(cli.onPort({"compare", cli.writeFile(DefaultImage(), "default.cnt")}));
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.err, QStringLiteral("Данные в памяти контроллера отличаются от текущих\n"));
+    QCOMPARE(cli.controller->area(1), Bytes(edited.body()));  // nothing written
+}
+
+void TestKrxctl::output_secondRelayOn_sendsTheWindowsFrame() {
+    Cli cli;
+    const Result r = cli.run(cli.onPort({"output", "2", "on"}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent, kPassword, kControl}));
+    QCOMPARE(cli.controller->requests().back(), (Frame{0x05, 0x14, 0x03, 0x00, 0x02, 0x01, 0x01, 0xEB}));
+    QCOMPARE(r.err, QStringLiteral("Данные переданы\n"));
+}
+
+void TestKrxctl::clock_setSendsTheTypedTimeWithoutPassword() {
+    Cli cli;
+    cli.controller->setPassword("1234");
+    const Result r = cli.run(cli.onPort({"clock", "--set", "07.12.26 10:05:30"}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent, kClock}));
+    QCOMPARE(cli.controller->requests().back(),
+             (Frame{0x05, 0x0D, 0x06, 0x00, 0x1A, 0x0C, 0x07, 0x0A, 0x05, 0x1E, 0xF5}));
+}
+
+void TestKrxctl::clock_impossibleTime_sendsNothing() {
+    Cli cli;
+    const Result r = cli.run(cli.onPort({"clock", "--set", "07.13.26 10:05:30"}));
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(cli.controller->requests().empty());
+    QCOMPARE(r.err, QStringLiteral("Установка времени и даты: Не верно установлен месяц\n"));
+}
+
+void TestKrxctl::imei_json() {
+    Cli cli;
+    const Result r = cli.run(cli.onPort({"imei", "--json"}));
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QCOMPARE(json.value("command").toString(), QStringLiteral("imei"));
+    QCOMPARE(json.value("imei").toString(), QStringLiteral("356938035643809"));
+    QCOMPARE(json.value("exitCode").toInt(-1), 0);
+}
+
+void TestKrxctl::sysparams_readAndProgram() {
+    Cli cli;
+    const std::vector<std::uint8_t> preset{0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF};
+    cli.controller->setArea(5, preset);
+    const QString file = cli.path("sys.txt");
+    Result r = cli.run(cli.onPort({"sysparams", "read", "-o", file}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent, kPassword, kReadArea5}));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("0123456789ABCDEF\n"));
+    f.close();
+
+    QFile changed(cli.path("new.txt"));
+    QVERIFY(changed.open(QIODevice::WriteOnly));
+    changed.write("10 32 54 76 98 BA DC FE\n");
+    changed.close();
+    cli.controller->clearRequests();
+    r = cli.run(cli.onPort({"sysparams", "program", changed.fileName()}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent, kPassword, kWriteArea5, kReadArea5}));
+    QCOMPARE(cli.controller->area(5), (std::vector<std::uint8_t>{0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE}));
+}
+
+QTEST_GUILESS_MAIN(TestKrxctl)
+#include "tst_krxctl.moc"
