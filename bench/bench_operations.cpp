@@ -37,33 +37,8 @@ using namespace krx;
 
 namespace {
 
-using bench::WireBound;
-
-WireBound ProgrammBound() {
-    WireBound b;
-    b.job();
-    b.query(cmd::kReadIdent, ident::kSize);
-    b.job();
-    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
-    b.job();
-    b.writeBlocks(cmd::kWriteArea1, kBodySize);
-    b.emptyPreamble();
-    b.readBlocks(cmd::kReadArea1, kBodySize);
-    b.job();
-    b.command(cmd::kRestart, 1);
-    return b;
-}
-
-WireBound ReadConfBound() {
-    WireBound b;
-    b.job();
-    b.query(cmd::kReadIdent, ident::kSize);
-    b.job();
-    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
-    b.job();
-    b.readBlocks(cmd::kReadArea1, kBodySize);
-    return b;
-}
+using bench::ProgrammBound;
+using bench::ReadConfBound;
 
 double Seconds(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }
 

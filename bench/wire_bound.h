@@ -12,7 +12,10 @@
 #include <span>
 #include <vector>
 
+#include "config/config_image.h"
+#include "config/general_section.h"
 #include "device/frame.h"
+#include "device/records.h"
 #include "device/serial_link.h"
 
 namespace krx::bench {
@@ -61,6 +64,55 @@ struct WireBound {
         }
     }
 };
+
+// "Программировать": identification, password, the body written and read
+// back, the restart.
+inline WireBound ProgrammBound() {
+    WireBound b;
+    b.job();
+    b.query(cmd::kReadIdent, ident::kSize);
+    b.job();
+    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
+    b.job();
+    b.writeBlocks(cmd::kWriteArea1, kBodySize);
+    b.emptyPreamble();
+    b.readBlocks(cmd::kReadArea1, kBodySize);
+    b.job();
+    b.command(cmd::kRestart, 1);
+    return b;
+}
+
+// "Считать": identification, password, the body read.
+inline WireBound ReadConfBound() {
+    WireBound b;
+    b.job();
+    b.query(cmd::kReadIdent, ident::kSize);
+    b.job();
+    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
+    b.job();
+    b.readBlocks(cmd::kReadArea1, kBodySize);
+    return b;
+}
+
+// Programming only what changed, `changedBytes` of blocks: identification,
+// password, the controller's body read, the changed blocks written and read
+// back, the restart.
+inline WireBound ChangedOnlyBound(std::size_t changedBytes) {
+    WireBound b;
+    b.job();
+    b.query(cmd::kReadIdent, ident::kSize);
+    b.job();
+    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
+    b.job();
+    b.readBlocks(cmd::kReadArea1, kBodySize);
+    b.job();
+    b.writeBlocks(cmd::kWriteArea1, changedBytes);
+    b.emptyPreamble();
+    b.readBlocks(cmd::kReadArea1, changedBytes);
+    b.job();
+    b.command(cmd::kRestart, 1);
+    return b;
+}
 
 inline void Report(const char* what, std::vector<double> times, const WireBound& bound) {
     std::sort(times.begin(), times.end());

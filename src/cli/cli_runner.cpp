@@ -208,6 +208,16 @@ Result RunProgram(const Request& request, ControllerSession& session) {
     Report report(request);
     if (!LoadFile(request, session.image(), report)) return report.finish(exit_code::kFile);
     if (!ApplyPassword(request, session.image(), report)) return report.finish(exit_code::kUsage);
+    if (request.changedOnly) {
+        const OperationOutcome outcome = session.ProgramChanged(!request.noRestart);
+        report.field("blocksWritten", outcome.blocksWritten);
+        if (outcome.ok && outcome.blocksWritten == 0 && !request.clearModeMemory) {
+            // Nothing written: the controller's own answer says why.
+            report.message(TransferMessages().at(msg::kCompareEqual));
+            return report.finish(exit_code::kSuccess);
+        }
+        return Finish(report, outcome, ExitFor(outcome));
+    }
     const OperationOutcome outcome = request.noRestart ? session.Reconfigurate() : session.Programm();
     return Finish(report, outcome, ExitFor(outcome));
 }

@@ -1,5 +1,8 @@
 #include "device/config_operations.h"
 
+#include "device/changed_blocks.h"
+#include "device/frame.h"
+
 #include <algorithm>
 
 #include "config/config_file.h"
@@ -33,6 +36,9 @@ OperationOutcome ConfigOperations::Programm() {
 }
 OperationOutcome ConfigOperations::Reconfigurate() {
     return runOperation([this] { return reconfigurateSteps(); });
+}
+OperationOutcome ConfigOperations::ProgramChanged(bool restart) {
+    return runOperation([this, restart] { return programChangedSteps(restart); });
 }
 OperationOutcome ConfigOperations::CompareConf() {
     return runOperation([this] { return compareConfSteps(); });
@@ -119,6 +125,48 @@ ConfigOperations::Ending ConfigOperations::reconfigurateSteps() {
     // write.
     sendApply();
     return Ending::Normal;
+}
+
+ConfigOperations::Ending ConfigOperations::programChangedSteps(bool restart) {
+    storeAndLoadSection();
+    if (!steps_.sendPassword()) {
+        return Ending::Normal;
+    }
+    std::vector<std::uint8_t> held(host().image().body().size());
+    if (!steps_.runArea(TransferJobKind::AreaRead, kConfigurationArea, held)) {
+        return Ending::Normal;
+    }
+    const std::span<std::uint8_t> body = host().image().body();
+    const std::vector<BlockRun> runs = DifferingBlockRuns(body, held, kMaxBlockData);
+    const bool clearModes = host().clearModeMemoryChecked();
+    if (runs.empty() && !clearModes) {
+        // The controller holds this body already: nothing to write, nothing
+        // to restart.
+        steps_.outcome().ok = true;
+        return Ending::Normal;
+    }
+    for (const BlockRun& run : runs) {
+        if (!steps_.runArea(TransferJobKind::AreaWriteVerify, kConfigurationArea, body.subspan(run.offset, run.length),
+                            StatusTarget::ActionName, static_cast<std::uint32_t>(run.offset))) {
+            if (!restart) sendApply();
+            return Ending::Normal;
+        }
+        steps_.outcome().blocksWritten += static_cast<int>(BlockCount({run}, kMaxBlockData));
+    }
+    if (clearModes) {
+        ApplyDefaultModeMemory(host().image());
+        if (!steps_.runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea, host().image().modeMemory())) {
+            if (!restart) sendApply();
+            return Ending::Normal;
+        }
+    }
+    steps_.outcome().ok = true;
+    if (!restart) {
+        sendApply();
+        return Ending::Normal;
+    }
+    sendRestart();
+    return Ending::Held;
 }
 
 ConfigOperations::Ending ConfigOperations::compareConfSteps() {

@@ -42,6 +42,13 @@ public:
     OperationOutcome ReadConf();
     OperationOutcome Programm();
     OperationOutcome Reconfigurate();
+    // Programs only the 256-byte blocks of the body that differ from the
+    // controller's: identification, password, the controller's body read,
+    // each differing run written and verified, then the restart (or with
+    // `restart` false the apply step) as `Programm` and `Reconfigurate` end.
+    // When nothing differs nothing is written and the controller is left
+    // as it is.
+    OperationOutcome ProgramChanged(bool restart);
     OperationOutcome CompareConf();
     OperationOutcome Reset();
     OperationOutcome FactoryConfig();
@@ -66,6 +73,7 @@ private:
     Ending readConfSteps();
     Ending programmSteps();
     Ending reconfigurateSteps();
+    Ending programChangedSteps(bool restart);
     Ending compareConfSteps();
     Ending resetSteps();
     Ending factoryConfigSteps();

@@ -67,6 +67,7 @@ public:
     OperationOutcome Programm() { return operations_->Programm(); }
     OperationOutcome Reconfigurate() { return operations_->Reconfigurate(); }
     OperationOutcome CompareConf() { return operations_->CompareConf(); }
+    OperationOutcome ProgramChanged(bool restart) { return operations_->ProgramChanged(restart); }
     OperationOutcome Reset() { return operations_->Reset(); }
     OperationOutcome FactoryConfig() { return operations_->FactoryConfig(); }
     OperationOutcome ReadSystemParameters() { return operations_->ReadSystemParameters(); }

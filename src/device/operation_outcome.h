@@ -21,6 +21,9 @@ struct OperationOutcome {
     bool sent = false;
     // What a reading command brought back as text (the IMEI).
     QString value;
+    // Programming only what changed: how many blocks were written (0 when
+    // the controller already held the body).
+    int blocksWritten = 0;
 };
 
 }  // namespace krx

@@ -59,12 +59,13 @@ bool OperationSteps::run(TransferJobKind kind, std::span<std::uint8_t> buffer,
 }
 
 bool OperationSteps::runArea(TransferJobKind kind, std::uint8_t area,
-                             std::span<std::uint8_t> buffer, StatusTarget line) {
+                             std::span<std::uint8_t> buffer, StatusTarget line, std::uint32_t address) {
     TransferStep step;
     step.kind = kind;
     step.area = area;
     step.buffer = buffer;
     step.status = line;
+    step.address = address;
     const JobOutcome out = runner_.run(step);
     current_.message = out.message;
     current_.colour = out.colour;

@@ -58,7 +58,7 @@ public:
              StatusTarget status = StatusTarget::ActionName);
     // An area job; its text and colour always become the outcome's.
     bool runArea(TransferJobKind kind, std::uint8_t area, std::span<std::uint8_t> buffer,
-                 StatusTarget line = StatusTarget::ActionName);
+                 StatusTarget line = StatusTarget::ActionName, std::uint32_t address = 0);
     // The administrative password of the image.
     bool sendPassword(StatusTarget line = StatusTarget::ActionName);
 

@@ -14,8 +14,7 @@ JobOutcome TransferJobRunner::run(const TransferStep& step) {
                                                                : wiring_.actionName;
     const QString port = wiring_.portName ? wiring_.portName() : QString();
     const bool areaJob = IsAreaJob(step.kind);
-    // Every operation starts its area transfers at address 0.
-    auto job = areaJob ? std::make_unique<TReadData>(step.kind, step.area, step.buffer, 0u, port,
+    auto job = areaJob ? std::make_unique<TReadData>(step.kind, step.area, step.buffer, step.address, port,
                                                      sink)
                        : std::make_unique<TReadData>(step.kind, step.buffer, port, sink);
     if (wiring_.messages) {

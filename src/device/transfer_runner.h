@@ -23,6 +23,7 @@ struct TransferStep {
     TransferJobKind kind = TransferJobKind::IdentityRead;
     std::uint8_t area = 0;          // FlashArea for area jobs, 0 otherwise
     std::span<std::uint8_t> buffer;  // source or destination, owned by the caller
+    std::uint32_t address = 0;       // where an area job starts in its area
     StatusTarget status = StatusTarget::ActionName;
 };
 

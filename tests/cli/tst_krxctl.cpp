@@ -89,6 +89,9 @@ private slots:
     void program_passwordGiven_isPresented();
     void program_unusableFile_exit4_data();
     void program_unusableFile_exit4();
+    void changedOnly_oneEdit_oneBlockWrittenAndVerified();
+    void changedOnly_nothingDiffers_writesNothing();
+    void changedOnly_noRestart_endsWithApply();
     void compare_equalAndDifferent();
     void output_secondRelayOn_sendsTheWindowsFrame();
     void clock_setSendsTheTypedTimeWithoutPassword();
@@ -263,6 +266,60 @@ void TestKrxctl::program_unusableFile_exit4() {
     QCOMPARE(r.exitCode, 4);
     QVERIFY(cli.controller->requests().empty());
     QVERIFY(r.err.contains(file));
+}
+
+namespace {
+
+std::uint32_t AddressOf(const Frame& f) {
+    return f[4] | (f[5] << 8) | (f[6] << 16) | (static_cast<std::uint32_t>(f[7]) << 24);
+}
+std::uint16_t CountOf(const Frame& f) { return static_cast<std::uint16_t>(f[8] | (f[9] << 8)); }
+
+}  // namespace
+
+void TestKrxctl::changedOnly_oneEdit_oneBlockWrittenAndVerified() {
+    Cli cli;
+    const ConfigImage held = DefaultImage();
+    cli.controller->setArea(1, held.body());
+    ConfigImage edited = held;
+    edited.body()[3000] ^= 0x01;  // block 11: bytes 2816..3071
+    const Result r = cli.run(cli.onPort({"program", "--changed-only", "--json", cli.writeFile(edited)}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), Join({{kIdent, kPassword}, Repeat(kReadArea1, 21), {kWriteArea1, kReadArea1, kRestart}}));
+    const std::vector<Frame> frames = cli.controller->requests();
+    const Frame& write = frames.at(2 + 21);
+    const Frame& verify = frames.at(2 + 22);
+    QCOMPARE(AddressOf(write), 2816u);
+    QCOMPARE(CountOf(write), std::uint16_t(256));
+    QCOMPARE(AddressOf(verify), 2816u);
+    QCOMPARE(CountOf(verify), std::uint16_t(256));
+    QCOMPARE(cli.controller->area(1), Bytes(edited.body()));
+    QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("blocksWritten").toInt(-1), 1);
+}
+
+void TestKrxctl::changedOnly_nothingDiffers_writesNothing() {
+    Cli cli;
+    const ConfigImage edited = EditedImage();
+    cli.controller->setArea(1, edited.body());
+    const Result r = cli.run(cli.onPort({"program", "--changed-only", cli.writeFile(edited)}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), Join({{kIdent, kPassword}, Repeat(kReadArea1, 21)}));
+    QCOMPARE(r.err, QStringLiteral("Данные в памяти контроллера аналогичны текущим\n"));
+}
+
+void TestKrxctl::changedOnly_noRestart_endsWithApply() {
+    Cli cli;
+    cli.controller->setArea(1, DefaultImage().body());
+    ConfigImage edited = DefaultImage();
+    edited.body()[511] ^= 0x01;
+    edited.body()[512] ^= 0x01;  // blocks 1 and 2: one run of 512 bytes
+    const Result r = cli.run(cli.onPort({"program", "--changed-only", "--no-restart", cli.writeFile(edited)}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(cli.commands(), Join({{kIdent, kPassword}, Repeat(kReadArea1, 21),
+                                   {kWriteArea1, kWriteArea1, kReadArea1, kReadArea1, kApply}}));
+    QCOMPARE(AddressOf(cli.controller->requests().at(23)), 256u);
+    QCOMPARE(AddressOf(cli.controller->requests().at(24)), 512u);
+    QCOMPARE(cli.controller->area(1), Bytes(edited.body()));
 }
 
 void TestKrxctl::compare_equalAndDifferent() {
