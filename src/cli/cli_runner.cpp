@@ -9,6 +9,7 @@
 
 #include <array>
 
+#include "cli/batch_programming.h"
 #include "config/config_file.h"
 #include "config/general_section.h"
 #include "config/interface_texts.h"
@@ -204,10 +205,32 @@ bool LoadFile(const Request& request, ConfigImage& image, Report& report) {
     return true;
 }
 
-Result RunProgram(const Request& request, ControllerSession& session) {
+Result RunEach(const Request& request, ControllerSession& session, const Environment& environment, Report& report) {
+    BatchSetup setup;
+    setup.logFile = request.eachLog;
+    setup.programOnce = [&request, &session] {
+        if (request.changedOnly) return session.ProgramChanged(!request.noRestart);
+        return request.noRestart ? session.Reconfigurate() : session.Programm();
+    };
+    setup.keepGoing = environment.keepGoing;
+    setup.pollIntervalMs = environment.pollIntervalMs;
+    setup.restartDelayMs = request.noRestart ? 0 : environment.restartDelayMs;
+    const BatchResult batch = RunBatch(session, setup);
+    report.field("programmed", batch.programmed,
+                 QStringLiteral("programmed: %1, failed: %2").arg(batch.programmed).arg(batch.failed));
+    report.field("failed", batch.failed);
+    if (!batch.error.isEmpty()) {
+        report.message(FileError(kConfigFileCannotOpen, request.eachLog) + " (" + batch.error + ")");
+        return report.finish(exit_code::kFile);
+    }
+    return report.finish(exit_code::kSuccess);
+}
+
+Result RunProgram(const Request& request, ControllerSession& session, const Environment& environment) {
     Report report(request);
     if (!LoadFile(request, session.image(), report)) return report.finish(exit_code::kFile);
     if (!ApplyPassword(request, session.image(), report)) return report.finish(exit_code::kUsage);
+    if (!request.eachLog.isEmpty()) return RunEach(request, session, environment, report);
     if (request.changedOnly) {
         const OperationOutcome outcome = session.ProgramChanged(!request.noRestart);
         report.field("blocksWritten", outcome.blocksWritten);
@@ -343,7 +366,7 @@ Result Run(const Request& request, const Environment& environment) {
     switch (request.command) {
     case Command::Identify: return RunIdentify(request, session);
     case Command::Read: return RunRead(request, session);
-    case Command::Program: return RunProgram(request, session);
+    case Command::Program: return RunProgram(request, session, environment);
     case Command::Compare: return RunCompare(request, session);
     case Command::Restart: return RunSimple(request, session, &ControllerSession::Reset);
     case Command::FactoryReset: return RunSimple(request, session, &ControllerSession::FactoryConfig);

@@ -21,6 +21,12 @@ struct Environment {
     std::function<bool()> factoryCountdown;
     // This computer's clock, for `clock --sync`.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // Batch programming (--each): asked between controllers whether to go on
+    // (false after Ctrl-C), how often the port is polled, and how long a
+    // restarted controller needs before it answers again.
+    std::function<bool()> keepGoing = [] { return true; };
+    int pollIntervalMs = 1000;
+    int restartDelayMs = 3000;
 };
 
 struct Result {

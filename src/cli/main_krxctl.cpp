@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -20,6 +22,10 @@ void Write(FILE* stream, const QString& text) {
 
 }  // namespace
 
+// Ctrl-C during batch programming: finish the controller under way, then stop.
+std::atomic<bool> interrupted{false};
+void OnInterrupt(int) { interrupted = true; }
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("krxctl"));
@@ -33,6 +39,10 @@ int main(int argc, char** argv) {
     }
 
     krx::cli::Environment environment;
+    if (!parsed.request->eachLog.isEmpty()) {
+        std::signal(SIGINT, OnInterrupt);
+        environment.keepGoing = [] { return !interrupted.load(); };
+    }
     if (!parsed.request->quiet && isatty(fileno(stderr))) {
         environment.progress = [](const QString& line) { Write(stderr, line); };
     }

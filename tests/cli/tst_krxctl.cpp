@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "cli/batch_programming.h"
 #include "cli/cli_request.h"
 #include "cli/cli_runner.h"
 #include "common/operation_frames.h"
@@ -86,14 +87,20 @@ private slots:
     void program_framesAsTheWindow_data();
     void program_framesAsTheWindow();
     void program_refusedPassword_writesNothing();
+    void program_unsupportedController_writesNothing();
     void program_passwordGiven_isPresented();
     void program_unusableFile_exit4_data();
     void program_unusableFile_exit4();
     void changedOnly_oneEdit_oneBlockWrittenAndVerified();
     void changedOnly_nothingDiffers_writesNothing();
     void changedOnly_noRestart_endsWithApply();
+    void each_attachDetachAttach_twoLogLines();
+    void csvField_quotesOnlyWhenNeeded();
     void compare_equalAndDifferent();
     void output_secondRelayOn_sendsTheWindowsFrame();
+    void commands_framesAsTheWindow_data();
+    void commands_framesAsTheWindow();
+    void progress_showsBytesAndTimeLeft();
     void clock_setSendsTheTypedTimeWithoutPassword();
     void clock_impossibleTime_sendsNothing();
     void imei_json();
@@ -234,6 +241,15 @@ void TestKrxctl::program_refusedPassword_writesNothing() {
     QVERIFY(r.err.contains("Взаимодействие запрещено без указания пароля"));
 }
 
+void TestKrxctl::program_unsupportedController_writesNothing() {
+    Cli cli;
+    cli.controller->withDevice([](sim::SimDevice& d) { d.identity().softwareVersion = 0x0102; });
+    const Result r = cli.run(cli.onPort({"program", cli.writeFile(EditedImage())}));
+    QCOMPARE(r.exitCode, 3);
+    QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent}));
+    QVERIFY2(r.err.contains("не поддерживается"), qPrintable(r.err));
+}
+
 void TestKrxctl::program_passwordGiven_isPresented() {
     Cli cli;
     cli.controller->setPassword("1234");
@@ -322,6 +338,57 @@ void TestKrxctl::changedOnly_noRestart_endsWithApply() {
     QCOMPARE(cli.controller->area(1), Bytes(edited.body()));
 }
 
+void TestKrxctl::each_attachDetachAttach_twoLogLines() {
+    Cli cli;
+    const QString log = cli.path("batch.csv");
+    const auto lines = [&log] {
+        QFile f(log);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                                           : QStringList();
+    };
+    // The technician: the first controller is there from the start; once it
+    // is logged it is unplugged, and after a few polls a second one (another
+    // serial number) is plugged in; after its line Ctrl-C.
+    int pollsSinceUnplugged = -1;
+    cli.environment.pollIntervalMs = 10;
+    cli.environment.restartDelayMs = 0;
+    cli.environment.keepGoing = [&] {
+        const int logged = lines().size() - 1;  // the header
+        if (logged == 1 && pollsSinceUnplugged < 0) {
+            sim::SimFaults silent;
+            silent.reply = sim::ReplyFault::Silence;
+            cli.controller->setFaults(silent);
+            pollsSinceUnplugged = 0;
+        } else if (pollsSinceUnplugged >= 0 && logged == 1 && ++pollsSinceUnplugged == 3) {
+            cli.controller->setFaults({});
+            cli.controller->withDevice([](sim::SimDevice& d) { d.identity().uniqueId[3] = 0x0000002B; });
+        }
+        return logged < 2;
+    };
+    const Result r = cli.run(cli.onPort({"program", cli.writeFile(EditedImage()), "--each", log}));
+    QCOMPARE(r.exitCode, 0);
+    const QStringList logged = lines();
+    QCOMPARE(logged.size(), 3);
+    QCOMPARE(logged.at(0), QStringLiteral("time,serial,imei,firmware,result,seconds"));
+    const QStringList first = logged.at(1).split(',');
+    QCOMPARE(first.size(), 6);
+    QVERIFY(QDateTime::fromString(first.at(0), Qt::ISODate).isValid());
+    QCOMPARE(first.at(1), QStringLiteral("4B525833 31304C54 00A1B2C3 0000002A"));
+    QCOMPARE(first.at(2), QStringLiteral("356938035643809"));
+    QCOMPARE(first.at(3), QStringLiteral("LT.01.01"));
+    QCOMPARE(first.at(4), QStringLiteral("ok"));
+    QVERIFY(first.at(5).toDouble() >= 0);
+    QCOMPARE(logged.at(2).split(',').at(1), QStringLiteral("4B525833 31304C54 00A1B2C3 0000002B"));
+    QCOMPARE(logged.at(2).split(',').at(4), QStringLiteral("ok"));
+    QVERIFY(r.out.contains("programmed: 2, failed: 0"));
+}
+
+void TestKrxctl::csvField_quotesOnlyWhenNeeded() {
+    QCOMPARE(CsvField("ok"), QStringLiteral("ok"));
+    QCOMPARE(CsvField("Ошибка передачи данных, код 3"), QStringLiteral("\"Ошибка передачи данных, код 3\""));
+    QCOMPARE(CsvField("a \"b\""), QStringLiteral("\"a \"\"b\"\"\""));
+}
+
 void TestKrxctl::compare_equalAndDifferent() {
     Cli cli;
     const ConfigImage edited = EditedImage();
@@ -346,6 +413,55 @@ void TestKrxctl::output_secondRelayOn_sendsTheWindowsFrame() {
     QCOMPARE(cli.commands(), (std::vector<std::uint8_t>{kIdent, kPassword, kControl}));
     QCOMPARE(cli.controller->requests().back(), (Frame{0x05, 0x14, 0x03, 0x00, 0x02, 0x01, 0x01, 0xEB}));
     QCOMPARE(r.err, QStringLiteral("Данные переданы\n"));
+}
+
+void TestKrxctl::commands_framesAsTheWindow_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<std::vector<std::uint8_t>>("codes");
+    QTest::addColumn<Frame>("payload");  // bytes 4..6 of the last frame, when a control command
+    using V = std::vector<std::uint8_t>;
+    QTest::newRow("restart") << QStringList{"restart"} << V{kIdent, kPassword, kRestart} << Frame{};
+    QTest::newRow("factory-reset") << QStringList{"factory-reset"} << krx::test::FactoryConfigCodes() << Frame{};
+    QTest::newRow("mode arm") << QStringList{"mode", "arm"} << V{kIdent, kPassword, kControl} << Frame{0, 0, 0};
+    QTest::newRow("mode disarm") << QStringList{"mode", "disarm"} << V{kIdent, kPassword, kControl} << Frame{1, 0, 0};
+    QTest::newRow("mode protect") << QStringList{"mode", "protect"} << V{kIdent, kPassword, kControl}
+                                  << Frame{3, 0, 0};
+    QTest::newRow("output 7 off") << QStringList{"output", "7", "off"} << V{kIdent, kPassword, kControl}
+                                  << Frame{2, 6, 2};
+    QTest::newRow("output 3 scenario 1") << QStringList{"output", "3", "scenario", "1"}
+                                         << V{kIdent, kPassword, kControl} << Frame{2, 2, 3};
+    QTest::newRow("output 1 scenario 14") << QStringList{"output", "1", "scenario", "14"}
+                                          << V{kIdent, kPassword, kControl} << Frame{2, 0, 16};
+    QTest::newRow("imitate 1") << QStringList{"imitate", "1"} << V{kIdent, kPassword, kControl} << Frame{4, 0, 0};
+    QTest::newRow("imitate 16") << QStringList{"imitate", "16"} << V{kIdent, kPassword, kControl} << Frame{4, 15, 0};
+    QTest::newRow("clock --sync") << QStringList{"clock", "--sync"} << V{kIdent, kClock} << Frame{};
+    QTest::newRow("imei") << QStringList{"imei"} << V{kIdent, kPassword} << Frame{};
+}
+
+void TestKrxctl::commands_framesAsTheWindow() {
+    QFETCH(QStringList, args);
+    QFETCH(std::vector<std::uint8_t>, codes);
+    QFETCH(Frame, payload);
+    Cli cli;
+    const Result r = cli.run(cli.onPort(args));
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    QCOMPARE(cli.commands(), codes);
+    if (!payload.empty()) {
+        const Frame last = cli.controller->requests().back();
+        QCOMPARE(Frame(last.begin() + 4, last.begin() + 7), payload);
+    }
+}
+
+void TestKrxctl::progress_showsBytesAndTimeLeft() {
+    Cli cli;
+    QStringList shown;
+    cli.environment.progress = [&shown](const QString& line) { shown << line; };
+    const Result r = cli.run(cli.onPort({"read", "-o", cli.path("p.cnt")}));
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(shown.size() >= 21);
+    QVERIFY2(shown.at(shown.size() - 2).contains("] 5292/5292 bytes"), qPrintable(shown.at(shown.size() - 2)));
+    QVERIFY(shown.at(shown.size() - 2).startsWith("\r[##############################]"));
+    QCOMPARE(shown.last(), QStringLiteral("\n"));
 }
 
 void TestKrxctl::clock_setSendsTheTypedTimeWithoutPassword() {

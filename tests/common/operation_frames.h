@@ -54,6 +54,14 @@ inline std::vector<std::uint8_t> ReconfigurateCodes() {
     using namespace code;
     return Join({{kIdent, kPassword}, Repeat(kWriteArea1, kBodyBlocks), Repeat(kReadArea1, kBodyBlocks), {kApply}});
 }
+// "Восстановить заводскую конфигурацию" on a controller without a password:
+// identification, the empty password, the default body and mode memory
+// written and verified, the apply step.
+inline std::vector<std::uint8_t> FactoryConfigCodes() {
+    using namespace code;
+    return Join({{kIdent, kPassword}, Repeat(kWriteArea1, kBodyBlocks), Repeat(kReadArea1, kBodyBlocks),
+                 {kWriteArea4, kReadArea4, kApply}});
+}
 // "Сравнить": identification and the body read, no password.
 inline std::vector<std::uint8_t> CompareConfCodes() {
     using namespace code;
