@@ -50,16 +50,11 @@ double Timed(const QStringList& args) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
-    const QString simProgram = args.size() > 2 ? args.at(2) : QStringLiteral(KRX_SIM_PROGRAM);
-
     QProcess sim;
-    const QString port = bench::StartSimulator(sim, simProgram, {QStringLiteral("--pace")});
-    if (port.isEmpty()) {
-        std::fprintf(stderr, "bench_krxctl: cannot start %s\n", qPrintable(simProgram));
-        return 1;
-    }
+    const bench::BenchSetup setup = bench::StartPacedSimulator(sim, app.arguments(), "bench_krxctl");
+    if (setup.port.isEmpty()) return 1;
+    const QString& port = setup.port;
+    const int runs = setup.runs;
     QTemporaryDir dir;
     // The base configuration, and the same with one setting changed (the
     // general page's DTMF password).

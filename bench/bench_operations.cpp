@@ -46,17 +46,11 @@ double Seconds(const QElapsedTimer& clock) { return static_cast<double>(clock.ns
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
-    const QString simProgram =
-        args.size() > 2 ? args.at(2) : QStringLiteral(KRX_SIM_PROGRAM);
-
     QProcess sim;
-    const QString port = bench::StartSimulator(sim, simProgram, {QStringLiteral("--pace")});
-    if (port.isEmpty()) {
-        std::fprintf(stderr, "bench_operations: cannot start %s\n", qPrintable(simProgram));
-        return 1;
-    }
+    const bench::BenchSetup setup = bench::StartPacedSimulator(sim, app.arguments(), "bench_operations");
+    if (setup.port.isEmpty()) return 1;
+    const QString& port = setup.port;
+    const int runs = setup.runs;
 
     // The headless session: the operations as the window runs them, with
     // no monitor, no actions and no restart delay of their own.

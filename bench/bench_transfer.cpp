@@ -38,16 +38,11 @@ double RunJob(TReadData& job, int& result, QString& message) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
-    const QString simProgram = args.size() > 2 ? args.at(2) : QStringLiteral(KRX_SIM_PROGRAM);
-
     QProcess sim;
-    const QString port = bench::StartSimulator(sim, simProgram, {QStringLiteral("--pace")});
-    if (port.isEmpty()) {
-        std::fprintf(stderr, "bench_transfer: cannot start %s\n", qPrintable(simProgram));
-        return 1;
-    }
+    const bench::BenchSetup setup = bench::StartPacedSimulator(sim, app.arguments(), "bench_transfer");
+    if (setup.port.isEmpty()) return 1;
+    const QString& port = setup.port;
+    const int runs = setup.runs;
 
     std::vector<std::uint8_t> body(DefaultImage().body().begin(), DefaultImage().body().end());
     std::reverse(body.begin(), body.end());  // differ from what the simulator starts with

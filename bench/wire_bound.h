@@ -65,52 +65,48 @@ struct WireBound {
     }
 };
 
-// "Программировать": identification, password, the body written and read
-// back, the restart.
+// The common start of the configuration operations: identification, then
+// the password, each a job of its own.
+inline WireBound IdentifiedWithPassword() {
+    WireBound b;
+    b.job();
+    b.query(cmd::kReadIdent, ident::kSize);
+    b.job();
+    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
+    return b;
+}
+
+// One write-and-verify job of `total` bytes of the body, then the restart.
+inline void WriteVerifyAndRestart(WireBound& b, std::size_t total) {
+    b.job();
+    b.writeBlocks(cmd::kWriteArea1, total);
+    b.emptyPreamble();
+    b.readBlocks(cmd::kReadArea1, total);
+    b.job();
+    b.command(cmd::kRestart, 1);
+}
+
+// "Программировать": the body written and read back, the restart.
 inline WireBound ProgrammBound() {
-    WireBound b;
-    b.job();
-    b.query(cmd::kReadIdent, ident::kSize);
-    b.job();
-    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
-    b.job();
-    b.writeBlocks(cmd::kWriteArea1, kBodySize);
-    b.emptyPreamble();
-    b.readBlocks(cmd::kReadArea1, kBodySize);
-    b.job();
-    b.command(cmd::kRestart, 1);
+    WireBound b = IdentifiedWithPassword();
+    WriteVerifyAndRestart(b, kBodySize);
     return b;
 }
 
-// "Считать": identification, password, the body read.
+// "Считать": the body read.
 inline WireBound ReadConfBound() {
-    WireBound b;
-    b.job();
-    b.query(cmd::kReadIdent, ident::kSize);
-    b.job();
-    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
+    WireBound b = IdentifiedWithPassword();
     b.job();
     b.readBlocks(cmd::kReadArea1, kBodySize);
     return b;
 }
 
-// Programming only what changed, `changedBytes` of blocks: identification,
-// password, the controller's body read, the changed blocks written and read
-// back, the restart.
+// Programming only what changed, `changedBytes` in whole blocks: the
+// controller's body read, the changed blocks written and read back, the
+// restart.
 inline WireBound ChangedOnlyBound(std::size_t changedBytes) {
-    WireBound b;
-    b.job();
-    b.query(cmd::kReadIdent, ident::kSize);
-    b.job();
-    b.command(cmd::kPresentPassword, kPasswordPayloadSize);
-    b.job();
-    b.readBlocks(cmd::kReadArea1, kBodySize);
-    b.job();
-    b.writeBlocks(cmd::kWriteArea1, changedBytes);
-    b.emptyPreamble();
-    b.readBlocks(cmd::kReadArea1, changedBytes);
-    b.job();
-    b.command(cmd::kRestart, 1);
+    WireBound b = ReadConfBound();
+    WriteVerifyAndRestart(b, changedBytes);
     return b;
 }
 
@@ -136,6 +132,23 @@ inline QString StartSimulator(QProcess& sim, const QString& program, const QStri
     std::printf("krx-sim %s on %s, 19200 baud 8N1 (%.4f ms per byte)\n",
                 qPrintable(arguments.join(' ')), qPrintable(port), kSecondsPerByte * 1000.0);
     return port;
+}
+
+// The runs and the simulator program from a benchmark's command line
+// ([runs] [path-to-krx-sim]), and krx-sim started paced on a
+// pseudo-terminal; an empty port when it could not be started (said on
+// stderr).
+struct BenchSetup {
+    int runs = 3;
+    QString port;
+};
+inline BenchSetup StartPacedSimulator(QProcess& sim, const QStringList& args, const char* bench) {
+    BenchSetup setup;
+    setup.runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
+    const QString program = args.size() > 2 ? args.at(2) : QStringLiteral(KRX_SIM_PROGRAM);
+    setup.port = StartSimulator(sim, program, {QStringLiteral("--pace")});
+    if (setup.port.isEmpty()) std::fprintf(stderr, "%s: cannot start %s\n", bench, qPrintable(program));
+    return setup;
 }
 
 inline void StopSimulator(QProcess& sim) {
