@@ -13,6 +13,7 @@
 #include "config/config_file.h"
 #include "config/general_section.h"
 #include "config/interface_texts.h"
+#include "config/language_file.h"
 #include "device/clock_command.h"
 #include "device/control_command.h"
 #include "device/controller_session.h"
@@ -236,7 +237,7 @@ Result RunProgram(const Request& request, ControllerSession& session, const Envi
         report.field("blocksWritten", outcome.blocksWritten);
         if (outcome.ok && outcome.blocksWritten == 0 && !request.clearModeMemory) {
             // Nothing written: the controller's own answer says why.
-            report.message(TransferMessages().at(msg::kCompareEqual));
+            report.message(session.messages().at(msg::kCompareEqual));
             return report.finish(exit_code::kSuccess);
         }
         return Finish(report, outcome, ExitFor(outcome));
@@ -250,7 +251,7 @@ Result RunCompare(const Request& request, ControllerSession& session) {
     if (!LoadFile(request, session.image(), report)) return report.finish(exit_code::kFile);
     if (!ApplyPassword(request, session.image(), report)) return report.finish(exit_code::kUsage);
     const OperationOutcome outcome = session.CompareConf();
-    const bool different = !outcome.ok && outcome.message == TransferMessages().at(msg::kCompareDifferent);
+    const bool different = !outcome.ok && outcome.message == session.messages().at(msg::kCompareDifferent);
     report.field("equal", outcome.ok);
     return Finish(report, outcome, outcome.ok ? exit_code::kSuccess : different ? exit_code::kDifferent
                                                                               : exit_code::kController);
@@ -351,10 +352,26 @@ Result RunSysParams(const Request& request, ControllerSession& session) {
 
 }  // namespace
 
+QStringList LanguageFileMessages(const QString& fileName) {
+    QFile file(fileName);
+    constexpr qint64 kLargestAccepted = 1 << 20;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestAccepted) return {};
+    const QByteArray bytes = file.readAll();
+    const std::optional<LanguageLines> lines =
+        ReadLanguageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!lines) return {};
+    QStringList messages;
+    for (const std::string& text : ApplyLanguageVocabulary(*lines, BuiltInInterfaceTexts()).transferMessages) {
+        messages << QString::fromStdString(text);
+    }
+    return messages;
+}
+
 Result Run(const Request& request, const Environment& environment) {
     if (request.command == Command::Ports) return RunPorts(request);
 
     ControllerSession::Setup setup;
+    setup.messages = environment.messages;
     const QString port = PortFromArgument(request.port);
     setup.portName = [port] { return port; };
     setup.factoryCountdown = environment.factoryCountdown;

@@ -13,6 +13,10 @@
 namespace krx::cli {
 
 struct Environment {
+    // The transfer-job texts in use: the built-in ones, or those of a
+    // language file ("lng.txt" in the working directory) as the window
+    // would use them.
+    QStringList messages;
     // Called with a progress line ("\r[####    ] 2048/5292 bytes, 4 s left")
     // while blocks move; empty: no progress is shown.
     std::function<void(const QString&)> progress;
@@ -36,5 +40,9 @@ struct Result {
 };
 
 Result Run(const Request& request, const Environment& environment);
+
+// The transfer-job texts of the valid language file `fileName`; empty when
+// there is none or it is not one (the built-in texts are used then).
+QStringList LanguageFileMessages(const QString& fileName);
 
 }  // namespace krx::cli

@@ -10,6 +10,7 @@
 
 #include "cli/cli_request.h"
 #include "cli/cli_runner.h"
+#include "config/language_file.h"
 #include "device/config_operations.h"
 
 namespace {
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     }
 
     krx::cli::Environment environment;
+    // A language file in the working directory gives the jobs' texts, as it
+    // gives the window's.
+    environment.messages = krx::cli::LanguageFileMessages(QString::fromLatin1(krx::kLanguageFileName));
     if (!parsed.request->eachLog.isEmpty()) {
         std::signal(SIGINT, OnInterrupt);
         environment.keepGoing = [] { return !interrupted.load(); };

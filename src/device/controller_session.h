@@ -62,6 +62,7 @@ public:
     StatusSink& pageSink() { return pageSink_; }
     // The translatable job texts in use; the window replaces them.
     void setMessages(const QStringList& messages) { messages_ = messages; }
+    const QStringList& messages() const { return messages_; }
 
     OperationOutcome ReadConf() { return operations_->ReadConf(); }
     OperationOutcome Programm() { return operations_->Programm(); }

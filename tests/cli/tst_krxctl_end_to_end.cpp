@@ -1,0 +1,152 @@
+// The krxctl program itself against the simulated controller program
+// (krx-sim) on a pseudo-terminal: a real serial port to both, the exit codes
+// a script sees, stdout and stderr apart, and a language file in the
+// working directory.
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "config/config_file.h"
+#include "config/default_image.h"
+
+using namespace krx;
+
+namespace {
+
+QString BuiltProgram(const char* variable, const char* relative) {
+    const QString fromEnvironment = qEnvironmentVariable(variable);
+    if (!fromEnvironment.isEmpty()) return fromEnvironment;
+    // The build tree: tests/<test> beside src/.
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(relative));
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+}  // namespace
+
+class TestKrxctlEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void readProgramCompare_throughPty();
+    void json_onStdoutMessagesOnStderr();
+    void usageAndHelp_exitCodes();
+    void languageFile_givesTheJobsTexts();
+
+private:
+    Run krxctl(const QStringList& args, const QString& directory = {}) const;
+
+    QTemporaryDir dir_;
+    QProcess simulator_;
+    QString port_;
+};
+
+void TestKrxctlEndToEnd::initTestCase() {
+    QVERIFY(dir_.isValid());
+    const QString sim = BuiltProgram("KRX_SIM_PROGRAM", "../src/sim/krx-sim");
+    QVERIFY2(QFileInfo(sim).isExecutable(), qPrintable("krx-sim not found at " + sim));
+    QVERIFY2(QFileInfo(BuiltProgram("KRXCTL_PROGRAM", "../src/cli/krxctl")).isExecutable(), "krxctl not built");
+    simulator_.setProgram(sim);
+    // A restarted controller answers again at once here.
+    simulator_.setArguments({"--restart-silence", "0"});
+    simulator_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    simulator_.start();
+    QVERIFY(simulator_.waitForStarted(5000));
+    QVERIFY(simulator_.waitForReadyRead(5000));
+    port_ = QString::fromLocal8Bit(simulator_.readLine()).trimmed();
+    QVERIFY(!port_.isEmpty());
+}
+
+void TestKrxctlEndToEnd::cleanupTestCase() {
+    if (simulator_.state() == QProcess::NotRunning) return;
+    simulator_.terminate();
+    if (!simulator_.waitForFinished(3000)) {
+        simulator_.kill();
+        simulator_.waitForFinished(3000);
+    }
+}
+
+Run TestKrxctlEndToEnd::krxctl(const QStringList& args, const QString& directory) const {
+    QProcess p;
+    p.setProgram(BuiltProgram("KRXCTL_PROGRAM", "../src/cli/krxctl"));
+    p.setArguments(args);
+    p.setWorkingDirectory(directory.isEmpty() ? dir_.path() : directory);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("KRX_PASSWORD");
+    p.setProcessEnvironment(environment);
+    p.start();
+    Run r;
+    if (!p.waitForFinished(60000)) return r;
+    r.exitCode = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+void TestKrxctlEndToEnd::readProgramCompare_throughPty() {
+    const QString read = dir_.filePath("read.cnt");
+    Run r = krxctl({"read", "-p", port_, "-o", read});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QStringLiteral("Данные считаны\n"));
+    ConfigImage image;
+    QCOMPARE(ReadConfigFile(image, read.toStdString()), 0);
+
+    image.body()[3000] ^= 0x5A;
+    const QString edited = dir_.filePath("edited.cnt");
+    QCOMPARE(WriteConfigFile(image, edited.toStdString()), 0);
+    r = krxctl({"program", "-p", port_, edited});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QStringLiteral("Перезагрузка устройства инициированна\n"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(krxctl({"compare", "-p", port_, edited}).exitCode, 0, 10000);
+    r = krxctl({"compare", "-p", port_, read});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.err, QStringLiteral("Данные в памяти контроллера отличаются от текущих\n"));
+}
+
+void TestKrxctlEndToEnd::json_onStdoutMessagesOnStderr() {
+    const Run r = krxctl({"identify", "-p", port_, "--json"});
+    QCOMPARE(r.exitCode, 0);
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(json.value("deviceName").toString(), QStringLiteral("KRX310"));
+    QCOMPARE(json.value("supported").toBool(), true);
+}
+
+void TestKrxctlEndToEnd::usageAndHelp_exitCodes() {
+    Run r = krxctl({"--help"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("Usage: krxctl COMMAND"));
+    r = krxctl({"compare", "--help"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.startsWith("Usage: krxctl compare [options]"));
+    r = krxctl({"compare", "-p", port_});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(!r.err.isEmpty());
+    r = krxctl({"read", "-p", "ttyNOSUCHPORT", "-o", dir_.filePath("x.cnt")});
+    QCOMPARE(r.exitCode, 3);
+    QVERIFY2(r.err.startsWith("Невозможно открыть "), qPrintable(r.err));
+}
+
+void TestKrxctlEndToEnd::languageFile_givesTheJobsTexts() {
+    QTemporaryDir english;
+    QVERIFY(QFile::copy(QStringLiteral(KRX_PROJECT_DIR "/lang/lng-en.txt"), english.filePath("lng.txt")));
+    const Run r = krxctl({"read", "-p", port_, "-o", english.filePath("r.cnt")}, english.path());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.err, QStringLiteral("Data read\n"));
+}
+
+QTEST_GUILESS_MAIN(TestKrxctlEndToEnd)
+#include "tst_krxctl_end_to_end.moc"
