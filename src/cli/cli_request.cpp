@@ -37,6 +37,8 @@ const std::vector<CommandInfo>& Commands() {
         {"imei", Command::Imei, "", "print the controller's IMEI", true},
         {"sysparams", Command::SysParams, "(read [-o FILE] | program FILE)",
          "read or program the controller's 8 bytes of system parameters (a text file of 16 hex digits)", true},
+        {"history", Command::History, "[SERIAL]",
+         "list the configurations kept from every read and programming, by controller and time", false},
     };
     return kCommands;
 }
@@ -216,6 +218,10 @@ Parsed ParseCommandLine(const QStringList& arguments, const std::optional<QStrin
             if (args.size() != 2) return refuse("the file to program is needed.");
             r.file = args.at(1);
         }
+        break;
+    case Command::History:
+        if (args.size() > 1) return refuse("at most one serial number.");
+        r.serial = args.value(0).remove(QLatin1Char(' ')).toUpper();
         break;
     default:
         if (!args.isEmpty()) return refuse("unexpected argument '" + args.first() + "'.");

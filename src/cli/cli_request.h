@@ -33,6 +33,7 @@ enum class Command {
     Imitate,
     Imei,
     SysParams,
+    History,
 };
 
 struct Request {
@@ -55,6 +56,7 @@ struct Request {
     int number = 0;      // output 1..7, imitate 1..16
     QString action;      // output: on/off/scenario; mode: arm/disarm/protect; sysparams: read/program
     int scenario = 0;    // output N scenario S: 1..14
+    QString serial;      // history [SERIAL]
 };
 
 // A command line that runs nothing: help, or a usage error.

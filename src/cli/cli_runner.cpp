@@ -11,6 +11,7 @@
 
 #include "cli/batch_programming.h"
 #include "config/config_file.h"
+#include "config/config_history.h"
 #include "config/general_section.h"
 #include "config/interface_texts.h"
 #include "config/language_file.h"
@@ -63,11 +64,12 @@ class ProgressLine {
 public:
     ProgressLine(StatusSink& sink, const std::function<void(const QString&)>& write) : write_(write) {
         if (!write_) return;
-        QObject::connect(&sink, &StatusSink::progressMaximumChanged, &sink, [this](int maximum) {
+        // The connections end with this line, whatever the sink does later.
+        QObject::connect(&sink, &StatusSink::progressMaximumChanged, &context_, [this](int maximum) {
             maximum_ = maximum;
             timer_.start();
         });
-        QObject::connect(&sink, &StatusSink::progressPositionChanged, &sink, [this](int position) {
+        QObject::connect(&sink, &StatusSink::progressPositionChanged, &context_, [this](int position) {
             show(position);
         });
     }
@@ -90,6 +92,7 @@ private:
         shown_ = true;
     }
 
+    QObject context_;
     std::function<void(const QString&)> write_;
     int maximum_ = 0;
     bool shown_ = false;
@@ -367,11 +370,34 @@ QStringList LanguageFileMessages(const QString& fileName) {
     return messages;
 }
 
+Result RunHistory(const Request& request, const Environment& environment) {
+    Report report(request);
+    QJsonArray entries;
+    QStringList lines;
+    for (const HistoryEntry& e :
+         ListHistory(std::filesystem::path(environment.historyDirectory.toStdString()), request.serial.toStdString())) {
+        const QString kind = e.kind == HistoryKind::Read ? QStringLiteral("read") : QStringLiteral("programmed");
+        const QString file = QString::fromStdString(e.file.string());
+        QJsonObject entry;
+        entry.insert("serial", QString::fromStdString(e.serial));
+        entry.insert("time", QString::fromStdString(e.time));
+        entry.insert("kind", kind);
+        entry.insert("file", file);
+        entries.append(entry);
+        lines << QString::fromStdString(e.serial) + "  " + QString::fromStdString(e.time) + "  " +
+                     kind.leftJustified(10) + "  " + file;
+    }
+    report.field("entries", entries, lines.join('\n'));
+    return report.finish(exit_code::kSuccess);
+}
+
 Result Run(const Request& request, const Environment& environment) {
     if (request.command == Command::Ports) return RunPorts(request);
+    if (request.command == Command::History) return RunHistory(request, environment);
 
     ControllerSession::Setup setup;
     setup.messages = environment.messages;
+    setup.historyDirectory = environment.historyDirectory;
     const QString port = PortFromArgument(request.port);
     setup.portName = [port] { return port; };
     setup.factoryCountdown = environment.factoryCountdown;
@@ -403,7 +429,8 @@ Result Run(const Request& request, const Environment& environment) {
     case Command::Imitate: return RunControl(request, session, *InputImitationPayload(request.number - 1));
     case Command::Imei: return RunImei(request, session);
     case Command::SysParams: return RunSysParams(request, session);
-    case Command::Ports: break;
+    case Command::Ports:
+    case Command::History: break;
     }
     return {};
 }

@@ -17,6 +17,9 @@ struct Environment {
     // language file ("lng.txt" in the working directory) as the window
     // would use them.
     QStringList messages;
+    // Where reads and programmings keep their copies (history/...), and
+    // where `history` looks; empty: no copies.
+    QString historyDirectory;
     // Called with a progress line ("\r[####    ] 2048/5292 bytes, 4 s left")
     // while blocks move; empty: no progress is shown.
     std::function<void(const QString&)> progress;

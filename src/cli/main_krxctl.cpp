@@ -1,6 +1,7 @@
 // krxctl: the configurator's controller operations from the command line.
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QThread>
 
 #include <atomic>
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     // A language file in the working directory gives the jobs' texts, as it
     // gives the window's.
     environment.messages = krx::cli::LanguageFileMessages(QString::fromLatin1(krx::kLanguageFileName));
+    environment.historyDirectory = QDir::currentPath();
     if (!parsed.request->eachLog.isEmpty()) {
         std::signal(SIGINT, OnInterrupt);
         environment.keepGoing = [] { return !interrupted.load(); };

@@ -62,6 +62,9 @@ public:
     // the actions; operations may run again.
     void restartDelayElapsed();
 
+    // The identification record the last operation read.
+    std::span<const std::uint8_t, ident::kSize> identification() const { return steps_.identification(); }
+
 private:
     using Ending = DeviceGate::Ending;
 

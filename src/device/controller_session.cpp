@@ -1,6 +1,10 @@
 #include "device/controller_session.h"
 
+#include <QDateTime>
+
+#include "config/config_history.h"
 #include "config/default_image.h"
+#include "device/ident_record.h"
 #include "device/transfer_messages.h"
 
 namespace krx {
@@ -40,7 +44,8 @@ TransferJobRunner::Wiring RunnerWiring(const ControllerSession::Setup& setup,
 }  // namespace
 
 ControllerSession::ControllerSession(Setup setup)
-    : messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
+    : historyDirectory_(setup.historyDirectory),
+      messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
       runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_, &pageSink_)),
       ownImage_(std::make_unique<ConfigImage>(DefaultImage())),
       ownHooks_(std::make_unique<DeviceGateHooks>()),
@@ -55,7 +60,8 @@ ControllerSession::ControllerSession(Setup setup)
 
 ControllerSession::ControllerSession(Setup setup, ConfigImage& image, DeviceGate& gate,
                                      OperationHost& host)
-    : messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
+    : historyDirectory_(setup.historyDirectory),
+      messages_(setup.messages.isEmpty() ? TransferMessages() : setup.messages),
       runner_(RunnerWiring(setup, &messages_, &actionSink_, &tmpSink_, &pageSink_)),
       image_(&image),
       gate_(&gate),
@@ -63,6 +69,25 @@ ControllerSession::ControllerSession(Setup setup, ConfigImage& image, DeviceGate
       commands_(std::make_unique<DirectCommands>(host, runner_, gate)) {}
 
 ControllerSession::~ControllerSession() = default;
+
+OperationOutcome ControllerSession::ReadConf() { return keep(operations_->ReadConf(), false); }
+OperationOutcome ControllerSession::Programm() { return keep(operations_->Programm(), true); }
+OperationOutcome ControllerSession::Reconfigurate() { return keep(operations_->Reconfigurate(), true); }
+OperationOutcome ControllerSession::ProgramChanged(bool restart) {
+    return keep(operations_->ProgramChanged(restart), true);
+}
+
+OperationOutcome ControllerSession::keep(OperationOutcome outcome, bool programmed) {
+    if (!outcome.ok || historyDirectory_.isEmpty()) return outcome;
+    QString serial;
+    for (std::uint32_t word : DecodeIdentRecord(operations_->identification()).uniqueId) {
+        serial += QString::asprintf("%08X", word);
+    }
+    const QString time = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
+    SaveToHistory(*image_, std::filesystem::path(historyDirectory_.toStdString()), serial.toStdString(),
+                  time.toStdString(), programmed ? HistoryKind::Programmed : HistoryKind::Read);
+    return outcome;
+}
 
 JobOutcome ControllerSession::runJob(const TransferStep& step) {
     JobOutcome outcome;

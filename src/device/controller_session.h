@@ -39,6 +39,9 @@ public:
         // A headless "При программировании очистить память режимов": true
         // when programming also clears the mode memory.
         std::function<bool()> clearModeMemory;
+        // Where every successful read and programming keeps a copy
+        // (history/<serial>/...); empty: no copies.
+        QString historyDirectory;
     };
 
     // A headless session with an image of its own (the built-in default),
@@ -64,11 +67,12 @@ public:
     void setMessages(const QStringList& messages) { messages_ = messages; }
     const QStringList& messages() const { return messages_; }
 
-    OperationOutcome ReadConf() { return operations_->ReadConf(); }
-    OperationOutcome Programm() { return operations_->Programm(); }
-    OperationOutcome Reconfigurate() { return operations_->Reconfigurate(); }
+    // Reading and programming keep a copy in the history when they succeed.
+    OperationOutcome ReadConf();
+    OperationOutcome Programm();
+    OperationOutcome Reconfigurate();
     OperationOutcome CompareConf() { return operations_->CompareConf(); }
-    OperationOutcome ProgramChanged(bool restart) { return operations_->ProgramChanged(restart); }
+    OperationOutcome ProgramChanged(bool restart);
     OperationOutcome Reset() { return operations_->Reset(); }
     OperationOutcome FactoryConfig() { return operations_->FactoryConfig(); }
     OperationOutcome ReadSystemParameters() { return operations_->ReadSystemParameters(); }
@@ -92,6 +96,11 @@ public:
 private:
     class HeadlessHost;
 
+    // A copy of the image for the controller just identified, when the
+    // operation succeeded.
+    OperationOutcome keep(OperationOutcome outcome, bool programmed);
+
+    QString historyDirectory_;
     QStringList messages_;
     StatusSink actionSink_;
     StatusSink tmpSink_;

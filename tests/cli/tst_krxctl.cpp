@@ -4,6 +4,7 @@
 // every way it can fail.
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -96,6 +97,7 @@ private slots:
     void changedOnly_noRestart_endsWithApply();
     void each_attachDetachAttach_twoLogLines();
     void csvField_quotesOnlyWhenNeeded();
+    void history_readAndProgramKeepCopies();
     void compare_equalAndDifferent();
     void output_secondRelayOn_sendsTheWindowsFrame();
     void commands_framesAsTheWindow_data();
@@ -387,6 +389,41 @@ void TestKrxctl::csvField_quotesOnlyWhenNeeded() {
     QCOMPARE(CsvField("ok"), QStringLiteral("ok"));
     QCOMPARE(CsvField("Ошибка передачи данных, код 3"), QStringLiteral("\"Ошибка передачи данных, код 3\""));
     QCOMPARE(CsvField("a \"b\""), QStringLiteral("\"a \"\"b\"\"\""));
+}
+
+void TestKrxctl::history_readAndProgramKeepCopies() {
+    Cli cli;
+    cli.environment.historyDirectory = cli.dir.path();
+    const ConfigImage edited = EditedImage();
+    QCOMPARE(cli.run(cli.onPort({"read", "-o", cli.path("r.cnt")})).exitCode, 0);
+    QCOMPARE(cli.run(cli.onPort({"program", cli.writeFile(edited)})).exitCode, 0);
+    // A refused one keeps nothing.
+    cli.controller->setPassword("9999");
+    QCOMPARE(cli.run(cli.onPort({"program", cli.writeFile(edited)})).exitCode, 3);
+
+    const Result r = cli.run({"history", "--json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray entries = QJsonDocument::fromJson(r.out.toUtf8()).object().value("entries").toArray();
+    QCOMPARE(entries.size(), 2);
+    QStringList kinds;
+    for (const QJsonValue& e : entries) {
+        QCOMPARE(e.toObject().value("serial").toString(), QStringLiteral("4B52583331304C5400A1B2C30000002A"));
+        kinds << e.toObject().value("kind").toString();
+    }
+    kinds.sort();
+    QCOMPARE(kinds, (QStringList{"programmed", "read"}));
+    // The programmed copy is what the controller now holds.
+    for (const QJsonValue& e : entries) {
+        if (e.toObject().value("kind").toString() != "programmed") continue;
+        ConfigImage kept;
+        QCOMPARE(ReadConfigFile(kept, e.toObject().value("file").toString().toStdString()), 0);
+        QCOMPARE(Bytes(kept.body()), Bytes(edited.body()));
+    }
+    // By serial number, blanks and case as the identification shows it.
+    QCOMPARE(QJsonDocument::fromJson(cli.run({"history", "--json", "4b525833 31304c54 00a1b2c3 0000002a"}).out.toUtf8())
+                 .object().value("entries").toArray().size(), 2);
+    QCOMPARE(QJsonDocument::fromJson(cli.run({"history", "--json", "0000"}).out.toUtf8())
+                 .object().value("entries").toArray().size(), 0);
 }
 
 void TestKrxctl::compare_equalAndDifferent() {

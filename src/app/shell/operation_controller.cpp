@@ -1,5 +1,7 @@
 #include "app/shell/operation_controller.h"
 
+#include <QDir>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -50,7 +52,7 @@ OperationController::OperationController(ConfiguratorWindow& window, MonitorPres
       monitor_(monitor),
       panel_(dynamic_cast<ControllerPanel*>(window.page(sections::kController))),
       countdown_(countdown ? std::move(countdown) : CountdownRunner(RunCountdownDialog)),
-      session_({[&window] { return window.port().portName(); }, {}, {}}, window.image(),
+      session_({[&window] { return window.port().portName(); }, {}, {}, {}, QDir::currentPath()}, window.image(),
                window.gate(), *this) {
     setObjectName(QStringLiteral("OperationController"));
     Q_ASSERT(panel_);

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -23,6 +24,8 @@
 #include "common/test_bytes.h"
 #include "app/dialogs/clear_config_dialog.h"
 #include "app/shell/configurator_assembly.h"
+#include "config/config_file.h"
+#include "config/config_history.h"
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_wiring.h"
 #include "app/shell/operation_controller.h"
@@ -124,6 +127,7 @@ private slots:
     void operation_leavesTextFramesAndImage_data();
     void operation_leavesTextFramesAndImage();
     void readConf_showsControllerValuesInSectionPanel();
+    void readAndProgram_keepCopiesInTheHistory();
     void reset_endsThroughTimer2();
     void factoryConfig_cancelledCountdown_writesNothingAndUnlocks();
     void factoryConfig_monitorLosesController_cancelsCountdown();
@@ -436,6 +440,36 @@ void OperationControllerTest::readConf_showsControllerValuesInSectionPanel() {
     QCOMPARE(rig.window->currentSectionId(), sections::kController);
     rig.window->selectSection(sections::kGeneral);
     QCOMPARE(pause->currentText(), QStringLiteral("60"));
+}
+
+void OperationControllerTest::readAndProgram_keepCopiesInTheHistory() {
+    // The window keeps its copies in the directory it was started in.
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    {
+        Rig rig;
+        QVERIFY(WaitIdle(rig));
+        rig.setArea(1, EditedBody());
+        rig.actions().ReadConf->trigger();
+        QVERIFY(WaitIdle(rig));
+        rig.actions().Programm->trigger();
+        QVERIFY(WaitIdle(rig, 10000));
+        rig.actions().CompareConf->trigger();  // compares keep nothing
+        QVERIFY(WaitIdle(rig));
+    }
+    QDir::setCurrent(previous);
+    const std::vector<HistoryEntry> kept = ListHistory(dir.path().toStdString());
+    QCOMPARE(kept.size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(kept[0].serial), QStringLiteral("4B52583331304C5400A1B2C30000002A"));
+    std::vector<HistoryKind> kinds{kept[0].kind, kept[1].kind};
+    std::sort(kinds.begin(), kinds.end());
+    QCOMPARE(kinds, (std::vector<HistoryKind>{HistoryKind::Read, HistoryKind::Programmed}));
+    for (const HistoryEntry& entry : kept) {
+        ConfigImage copy;
+        QCOMPARE(ReadConfigFile(copy, entry.file.string()), 0);
+        QCOMPARE(std::vector<std::uint8_t>(copy.body().begin(), copy.body().end()), EditedBody());
+    }
 }
 
 void OperationControllerTest::reset_endsThroughTimer2() {
