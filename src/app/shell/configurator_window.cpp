@@ -131,6 +131,8 @@ void ConfiguratorWindow::onCreate(const QString& portOverride) {
             [this] { whenIdle(&FileCommands::openConfiguration); });
     connect(actions_.FileSave1, &QAction::triggered, this,
             [this] { whenIdle(&FileCommands::saveConfiguration); });
+    connect(actions_.FileHistory, &QAction::triggered, this,
+            [this] { whenIdle(&FileCommands::openFromHistory); });
 
     QString portName;
     if (!ReadProgramSettings(settingsFilePath(), portName)) portName = DefaultPortName();

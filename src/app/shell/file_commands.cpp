@@ -1,5 +1,8 @@
 #include "app/shell/file_commands.h"
 
+#include "app/dialogs/history_dialog.h"
+#include "config/config_history.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -51,15 +54,26 @@ int FileCommands::openConfiguration() {
     const FileDialogSetup setup{kOpenTitle, kFilter, kSuffix, programDirectory_, {}};
     const QString chosen = dialogs_.chooseFileToOpen(dialogParent_, setup);
     if (chosen.isEmpty()) return -1;
+    return openFile(chosen);
+}
+
+int FileCommands::openFile(const QString& file) {
     // The shown section is not stored first: opening replaces its edits.
-    const int result = ReadConfigFile(image_, NativePath(chosen));
+    const int result = ReadConfigFile(image_, NativePath(file));
     if (result != kConfigFileOk) {
         dialogs_.warn(dialogParent_, kOpenTitle, FromUtf8(OpenResultMessage(result)));
         return result;
     }
     sections_.loadCurrent();
-    setFileName(chosen);
+    setFileName(file);
     return result;
+}
+
+int FileCommands::openFromHistory() {
+    HistoryDialog dialog(ListHistory(std::filesystem::path(NativePath(programDirectory_))), dialogParent_);
+    dialogs_.runModal(dialog);
+    if (dialog.chosenFile().isEmpty()) return -1;
+    return openFile(dialog.chosenFile());
 }
 
 int FileCommands::saveConfiguration() {

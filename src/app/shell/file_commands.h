@@ -39,6 +39,11 @@ public:
     int openConfiguration();
     // The result code of the write, or -1 when cancelled or not replaced.
     int saveConfiguration();
+    // "История конфигураций...": a kept copy chosen from the history and
+    // opened; the result code of the read, or -1 when none was chosen.
+    int openFromHistory();
+    // Opens `file` into the editor as "Открыть" does; its result code.
+    int openFile(const QString& file);
 
 signals:
     void fileNameChanged(const QString& name);

@@ -13,7 +13,7 @@ namespace krx {
 
 QList<QAction*> WindowActions::deviceActions() const {
     return {Programm,  ReadConf,  CompareConf, FactoryConfig, Reset,
-            Reconfigurate, FileOpen1, FileSave1, FileNew1, ComPortConfig};
+            Reconfigurate, FileOpen1, FileSave1, FileNew1, FileHistory, ComPortConfig};
 }
 
 QList<QAction*> WindowActions::controllerActions() const {
@@ -79,6 +79,8 @@ WindowActions CreateWindowActions(QMainWindow& window) {
                              "Открыть файл конфигурации");
     a.FileSave1 = MakeAction(window, "FileSave1", "Сохранить текущую конфигурацию в файл...",
                              "Сохранить текущую конфигурацию в файл");
+    a.FileHistory = MakeAction(window, "FileHistory", "История конфигураций...",
+                               "Открыть копию конфигурации, прочитанной из контроллера или записанной в него");
     a.FileClose = MakeAction(window, "N7", "Закрыть");
     a.ComPortConfig = MakeAction(window, "ComPortConfig", "COM порт...", "Настройка COM порта");
     a.Programm = MakeAction(window, "Programm", "Программировать",
@@ -102,7 +104,7 @@ WindowActions CreateWindowActions(QMainWindow& window) {
     bar->setObjectName("MainMenu1");
     QMenu* file = bar->addMenu("Файл");
     file->setObjectName("N1");
-    file->addActions({a.FileNew1, a.FileOpen1, a.FileSave1});
+    file->addActions({a.FileNew1, a.FileOpen1, a.FileSave1, a.FileHistory});
     file->addSeparator();
     file->addAction(a.FileClose);
     QMenu* setup = bar->addMenu("Настройка");

@@ -14,6 +14,7 @@ struct WindowActions {
     QAction* FileNew1 = nullptr;
     QAction* FileOpen1 = nullptr;
     QAction* FileSave1 = nullptr;
+    QAction* FileHistory = nullptr;  // "История конфигураций..."
     QAction* FileClose = nullptr;
     QAction* ComPortConfig = nullptr;
     QAction* Programm = nullptr;
