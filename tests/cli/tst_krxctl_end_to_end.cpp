@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/sim_process.h"
 #include "config/config_file.h"
 #include "config/default_image.h"
 
@@ -18,12 +19,7 @@ using namespace krx;
 
 namespace {
 
-QString BuiltProgram(const char* variable, const char* relative) {
-    const QString fromEnvironment = qEnvironmentVariable(variable);
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    // The build tree: tests/<test> beside src/.
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(relative));
-}
+using test::BuiltProgram;
 
 struct Run {
     int exitCode = -1;
@@ -53,27 +49,15 @@ private:
 
 void TestKrxctlEndToEnd::initTestCase() {
     QVERIFY(dir_.isValid());
-    const QString sim = BuiltProgram("KRX_SIM_PROGRAM", "../src/sim/krx-sim");
-    QVERIFY2(QFileInfo(sim).isExecutable(), qPrintable("krx-sim not found at " + sim));
     QVERIFY2(QFileInfo(BuiltProgram("KRXCTL_PROGRAM", "../src/cli/krxctl")).isExecutable(), "krxctl not built");
-    simulator_.setProgram(sim);
     // A restarted controller answers again at once here.
-    simulator_.setArguments({"--restart-silence", "0"});
-    simulator_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    simulator_.start();
-    QVERIFY(simulator_.waitForStarted(5000));
-    QVERIFY(simulator_.waitForReadyRead(5000));
-    port_ = QString::fromLocal8Bit(simulator_.readLine()).trimmed();
-    QVERIFY(!port_.isEmpty());
+    QString why;
+    port_ = test::StartSimulatorProcess(simulator_, {"--restart-silence", "0"}, why);
+    QVERIFY2(!port_.isEmpty(), qPrintable(why));
 }
 
 void TestKrxctlEndToEnd::cleanupTestCase() {
-    if (simulator_.state() == QProcess::NotRunning) return;
-    simulator_.terminate();
-    if (!simulator_.waitForFinished(3000)) {
-        simulator_.kill();
-        simulator_.waitForFinished(3000);
-    }
+    test::StopSimulatorProcess(simulator_);
 }
 
 Run TestKrxctlEndToEnd::krxctl(const QStringList& args, const QString& directory) const {

@@ -17,6 +17,7 @@
 
 #include <memory>
 
+#include "common/sim_process.h"
 #include "app/shell/configurator_assembly.h"
 #include "app/shell/configurator_window.h"
 #include "app/live/monitor_wiring.h"
@@ -38,13 +39,6 @@ const QString kSame = QStringLiteral("Данные в памяти контро�
 
 // Byte 12 of the body, bits 0-2: the pause between calls as an item index.
 constexpr std::size_t kPauseByte = 12;
-
-QString SimulatorProgram() {
-    const QString fromEnvironment = qEnvironmentVariable("KRX_SIM_PROGRAM");
-    if (!fromEnvironment.isEmpty()) return fromEnvironment;
-    // The build tree: tests/<test> beside src/sim/krx-sim.
-    return QDir(QCoreApplication::applicationDirPath()).filePath("../src/sim/krx-sim");
-}
 
 }  // namespace
 
@@ -68,26 +62,13 @@ void WindowEndToEndTest::initTestCase() {
     QVERIFY(QDir::setCurrent(dir_.path()));
     SetSerialLinkFactory({});  // the real serial port layer
 
-    const QString program = SimulatorProgram();
-    QVERIFY2(QFileInfo(program).isExecutable(),
-             qPrintable("krx-sim not found at " + program + " (build it, or set KRX_SIM_PROGRAM)"));
-    simulator_.setProgram(program);
-    simulator_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    simulator_.start();
-    QVERIFY(simulator_.waitForStarted(5000));
-    QVERIFY(simulator_.waitForReadyRead(5000));
-    // Its first line names the terminal to open, such as "pts/4".
-    port_ = QString::fromLocal8Bit(simulator_.readLine()).trimmed();
-    QVERIFY(!port_.isEmpty());
+    QString why;
+    port_ = test::StartSimulatorProcess(simulator_, {}, why);
+    QVERIFY2(!port_.isEmpty(), qPrintable(why));
 }
 
 void WindowEndToEndTest::cleanupTestCase() {
-    if (simulator_.state() == QProcess::NotRunning) return;
-    simulator_.terminate();
-    if (!simulator_.waitForFinished(3000)) {
-        simulator_.kill();
-        simulator_.waitForFinished(3000);
-    }
+    test::StopSimulatorProcess(simulator_);
 }
 
 void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
