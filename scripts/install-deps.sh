@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; does nothing when
 # they are all present.
 set -euo pipefail
-pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev fonts-dejavu-core)
+pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev fonts-dejavu-core libtomlplusplus-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

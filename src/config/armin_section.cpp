@@ -88,3 +88,29 @@ void LoadArmIn(ArmInSettings& v, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(ArmInSettings& v, SettingVisitor& visitor) {
+    const ItemList reactions(OutputReactionTexts());
+    const ItemList profiles(ProfileChoiceItems());
+    const auto reactionList = [&](std::string_view event, std::array<int, kReactionListLength>& list) {
+        for (std::size_t i = 0; i < list.size(); ++i)
+            visitor.choice(Numbered(std::string(event) + "Rele", int(i) + 1), list[i], reactions);
+    };
+    visitor.number("DelayARM", v.delayArm, 0, kDelayArmMax);
+    visitor.choice("ArmInMode", v.armInMode, ItemList(ArmInModeItems()));
+    reactionList("ArmTo", v.armToRele);
+    reactionList("DisarmTo", v.disarmToRele);
+    reactionList("CDto", v.cdToRele);
+    reactionList("RAto", v.raToRele);
+    visitor.choice("ArmToProfile", v.armToProfile, profiles);
+    visitor.choice("DisarmToProfile", v.disarmToProfile, profiles);
+    visitor.choice("CDtoProfile", v.cdToProfile, profiles);
+    visitor.choice("RAtoProfile", v.raToProfile, profiles);
+    for (std::size_t i = 0; i < v.restrArmMode.size(); ++i)
+        visitor.flag(Numbered("RestrArmMode", int(i) + 1), v.restrArmMode[i]);
+    VisitSettings(v.keys, visitor);
+}
+
+}  // namespace krx

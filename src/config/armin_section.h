@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/output_reaction_texts.h"
 #include "config/touch_key_table.h"
 
@@ -68,5 +69,8 @@ void StoreArmIn(const ArmInSettings& v, ConfigImage& image);
 // Image to editor. The mode and the three shown profile choices beyond what
 // this model offers load with no choice.
 void LoadArmIn(ArmInSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(ArmInSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

@@ -93,3 +93,20 @@ void LoadClock(ClockSettings& v, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(ClockSettings& v, SettingVisitor& visitor) {
+    visitor.choice("TimeZone", v.timeZone, ItemList(TimeZoneItems()));
+    visitor.flag("DSTEnable", v.dstEnable);
+    for (std::size_t i = 0; i < v.infoIn.size(); ++i)
+        visitor.flag(Numbered("InfoIn", int(i) + 1), v.infoIn[i]);
+    for (std::size_t i = 0; i < v.infoR.size(); ++i)
+        visitor.flag(Numbered("InfoR", int(i) + 1), v.infoR[i]);
+    for (std::size_t t = 0; t < v.tasks.size(); ++t) {
+        PrefixedVisitor task(Numbered("SchedulerTask", int(t) + 1), visitor);
+        VisitSettings(v.tasks[t], task);
+    }
+}
+
+}  // namespace krx

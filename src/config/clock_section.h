@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/scheduler_task.h"
 
 namespace krx {
@@ -55,5 +56,8 @@ inline constexpr std::string_view kClockEditMask = "!99/99/99 99:99:99;1;-";
 // there would turn into a real, different zone.
 void StoreClock(const ClockSettings& v, ConfigImage& image);
 void LoadClock(ClockSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(ClockSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

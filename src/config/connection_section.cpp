@@ -218,3 +218,52 @@ void LoadConnection(int connection, ConnectionSettings& v, const ConfigImage& im
 }
 
 }  // namespace krx
+
+namespace krx {
+
+namespace {
+
+// One source group: "MaskD..." for voice, "MaskS..." for SMS.
+void VisitSources(std::string_view mask, MessageSources& s, SettingVisitor& visitor) {
+    const std::string m(mask);
+    for (int i = 0; i < kSourceInputBoxes; ++i) {
+        int state = static_cast<int>(s.inputs[static_cast<std::size_t>(i)]);
+        visitor.number(Numbered(m + "Input", i + 1), state, 0, 2);
+        s.inputs[static_cast<std::size_t>(i)] = static_cast<InputBoxState>(state);
+    }
+    for (int i = 0; i < 4; ++i)
+        visitor.flag(i == 0 ? m + "Arm" : Numbered(m + "Arm", i + 1), s.arm[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 4; ++i)
+        visitor.flag(i == 0 ? m + "Disarm" : Numbered(m + "Disarm", i + 1),
+                     s.disarm[static_cast<std::size_t>(i)]);
+    visitor.flag(m + "RestrictedArm", s.restrictedArm);
+    visitor.flag(m + "Power", s.power);
+    visitor.flag(m + "Test", s.test);
+    visitor.flag(m + "GPS", s.gps);
+}
+
+}  // namespace
+
+void VisitSettings(ConnectionSettings& v, SettingVisitor& visitor) {
+    visitor.text("Phone", v.phone);
+    visitor.choice("TransportPriority", v.transportPriority, ItemList(TransportPriorityItems()));
+    visitor.choice("GroupNum", v.groupNum, ItemList(GroupNumItems()));
+    visitor.choice("DialTranspWaitTime", v.dialTranspWaitTime, ItemList(TranspWaitTimeItems()));
+    visitor.choice("IncomungCallAction", v.incomungCallAction, ItemList(IncomungCallActionItems()));
+    visitor.choice("ICToOUOutN", v.icToOuOutN, ItemList(OutputNameItems()));
+    visitor.choice("ICToOUScnN", v.icToOuScnN, ItemList(OutputReactionTexts()));
+    visitor.flag("NotACK", v.notAck);
+    visitor.flag("CallEn", v.callEn);
+    visitor.choice("OnLineTime", v.onLineTime, ItemList(OnLineTimeItems()));
+    visitor.choice("ConnectionType", v.connectionType, ItemList(ConnectionTypeItems()));
+    VisitSources("MaskD", v.voice, visitor);
+    visitor.choice("SMSTranspWaitTime", v.smsTranspWaitTime, ItemList(TranspWaitTimeItems()));
+    visitor.choice("Lang", v.lang, ItemList(LangItems()));
+    visitor.choice("UserId", v.userId, ItemList(UserIdItems()));
+    visitor.flag("DebugMode", v.debugMode);
+    visitor.flag("SMSEn", v.smsEn);
+    visitor.flag("JointUse", v.jointUse);
+    VisitSources("MaskS", v.sms, visitor);
+}
+
+}  // namespace krx

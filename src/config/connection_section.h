@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 
 namespace krx {
 
@@ -148,5 +149,8 @@ inline constexpr bool kGpsShown = false;
 // nothing.
 void StoreConnection(int connection, const ConnectionSettings& v, ConfigImage& image);
 void LoadConnection(int connection, ConnectionSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(ConnectionSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

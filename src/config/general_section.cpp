@@ -138,3 +138,29 @@ void WriteGeneralDefaults(ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(GeneralSettings& v, SettingVisitor& visitor) {
+    visitor.text("SysPassword", v.sysPassword);
+    // A listed administrative password is meant to be stored: the check box
+    // that guards it in the editor is not a setting.
+    v.useSysPassword = !v.sysPassword.empty();
+    visitor.text("Password", v.password);
+    visitor.text("SMSCA", v.smsca);
+    visitor.text("PIN", v.pin);
+    visitor.text("DTMFPass", v.dtmfPass);
+    visitor.choice("Call2CallPauseX10S", v.call2CallPauseX10S, ItemList(Call2CallPauseItems()));
+    visitor.flag("ACK", v.ack);
+    visitor.flag("ControlOnlyList", v.controlOnlyList);
+    visitor.flag("DTMFControlOnlyList", v.dtmfControlOnlyList);
+    visitor.choice("DialPriority", v.dialPriority, ItemList(DialPriorityItems()));
+    visitor.choice("OutdatedMsgTime", v.outdatedMsgTime, ItemList(OutdatedMsgTimeItems()));
+    visitor.choice("DATAProtocol", v.dataProtocol, ItemList(DataProtocolItems()));
+    visitor.text("BalansReqCMD", v.balansReqCmd);
+    visitor.text("BalansIdWord", v.balansIdWord);
+    visitor.text("BalansMinVal", v.balansMinVal);
+    visitor.text("ReqPeriodH", v.reqPeriodH);
+}
+
+}  // namespace krx

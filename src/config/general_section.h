@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 
 namespace krx {
 
@@ -82,5 +83,8 @@ extern const std::string_view kBalanceTemplatesNote;
 void StoreGeneral(GeneralSettings& s, ConfigImage& image);
 // Image to editor. Leaves `useSysPassword` as it is.
 void LoadGeneral(GeneralSettings& s, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(GeneralSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

@@ -249,3 +249,38 @@ bool ScaleFieldsVisible(int sensType) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(InputSettings& v, SettingVisitor& visitor) {
+    const ItemList reactions(OutputReactionTexts());
+    visitor.text("SensName", v.sensName);
+    visitor.text("SensActSt", v.sensActSt);
+    visitor.text("SensPassSt", v.sensPassSt);
+    visitor.choice("AverageTime", v.averageTime, ItemList(AverageTimeItems()));
+    visitor.choice("SensActLevel", v.sensActLevel, ItemList(SensActLevelItems()));
+    visitor.flag("24HZone", v.zone24H);
+    visitor.number("RecoveryTime", v.recoveryTime, 0, kRecoveryTimeMax);
+    visitor.choice("DelayTime", v.delayTime, ItemList(DelayTimeItems()));
+    visitor.choice("ReleToAlarm", v.releToAlarm, ItemList(ReleToAlarmItems()));
+    visitor.choice("SensType", v.sensType, ItemList(SensTypeItems()));
+    visitor.number("LoBarrier", v.loBarrier, 0, kConverterCodeMax);
+    visitor.number("HiBarrier", v.hiBarrier, 0, kConverterCodeMax);
+    visitor.choice("ActiveTriggerNum", v.activeTriggerNum, ItemList(ActiveTriggerNumItems()));
+    visitor.flag("NotArmingAsActive", v.notArmingAsActive);
+    visitor.choice("ListenNum", v.listenNum, ItemList(ListenNumItems()));
+    visitor.choice("SensorPwrSource", v.sensorPwrSource, ItemList(SensorPwrSourceItems()));
+    visitor.choice("AlarmTry", v.alarmTry, ItemList(AlarmTryItems()));
+    visitor.choice("ActArmDisMode", v.actArmDisMode, ItemList(ArmDisModeItems()));
+    visitor.choice("PassArmDisMode", v.passArmDisMode, ItemList(ArmDisModeItems()));
+    visitor.choice("AlarmDelayTime", v.alarmDelayTime, ItemList(AlarmDelayTimeItems()));
+    visitor.flag("ActiveToGPS", v.activeToGps);
+    visitor.text("MinVal", v.minVal);
+    visitor.text("MaxVal", v.maxVal);
+    for (std::size_t i = 0; i < v.actRele.size(); ++i)
+        visitor.choice(Numbered("ActRele", int(i) + 1), v.actRele[i], reactions);
+    for (std::size_t i = 0; i < v.passRele.size(); ++i)
+        visitor.choice(Numbered("PassRele", int(i) + 1), v.passRele[i], reactions);
+}
+
+}  // namespace krx

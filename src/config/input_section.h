@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/output_reaction_texts.h"
 
 namespace krx {
@@ -111,6 +112,9 @@ std::string ScaleText(float value, char decimalSeparator);
 // to the Arm-In section. An input number outside 1 .. 16 touches nothing.
 void StoreInput(int input, const InputSettings& v, ConfigImage& image);
 void LoadInput(int input, InputSettings& v, const ConfigImage& image, char decimalSeparator);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(InputSettings& v, SettingVisitor& visitor);
 
 // Choosing a sensor type: "Термодатчик THX-31" also sets the scale texts to
 // "-50" and "150".

@@ -53,3 +53,15 @@ void LoadInputsCommon(InputsCommonSettings& v, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(InputsCommonSettings& v, SettingVisitor& visitor) {
+    visitor.choice("PortPwrSensAllOn", v.portPwrSensAllOn, ItemList(PortPwrSensAllOnItems()));
+    visitor.choice("LoopPwrResetTime", v.loopPwrResetTime, ItemList(LoopPwrResetTimeItems()));
+    visitor.choice("NoScaningTimeAftArm", v.noScaningTimeAftArm, ItemList(NoScaningTimeAftArmItems()));
+    visitor.choice("NoScaningTimeAftReset", v.noScaningTimeAftReset,
+                   ItemList(NoScaningTimeAftResetItems()));
+}
+
+}  // namespace krx

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 
 namespace krx {
 
@@ -35,5 +36,8 @@ const std::array<std::string_view, 8>& NoScaningTimeAftResetItems();
 
 void StoreInputsCommon(const InputsCommonSettings& v, ConfigImage& image);
 void LoadInputsCommon(InputsCommonSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(InputsCommonSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

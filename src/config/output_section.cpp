@@ -73,3 +73,17 @@ void LoadOutput(int output, OutputSettings& v, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(OutputSettings& v, SettingVisitor& visitor) {
+    visitor.text("ReleName", v.releName);
+    visitor.text("ReleNameAct", v.releNameAct);
+    visitor.text("ReleNameDeact", v.releNameDeact);
+    visitor.choice("CommType", v.commType, ItemList(CommTypeItems()));
+    visitor.flag("ReleEn", v.releEn);
+    visitor.flag("ReleInversion", v.releInversion);
+    visitor.flag("RemoteControlEn", v.remoteControlEn);
+}
+
+}  // namespace krx

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/interface_texts.h"
 
 namespace krx {
@@ -67,5 +68,8 @@ std::string_view OutputSourcesCaption(int output,
 // number outside 1..7 touches nothing.
 void StoreOutput(int output, const OutputSettings& v, ConfigImage& image);
 void LoadOutput(int output, OutputSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(OutputSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

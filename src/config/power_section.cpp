@@ -160,3 +160,43 @@ void LoadPower(PowerSettings& v, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(PowerSettings& v, SettingVisitor& visitor) {
+    // The battery borders are listed in percent, as their labels show them;
+    // the editor's scales run the other way.
+    const auto percentOf = [](int position) { return kDischargeScaleMax - position; };
+    visitor.choice("PowerSignAverTime", v.powerSignAverTime, ItemList(PowerSignAverTimeItems()));
+    visitor.flag("ExtPowerFault", v.extPowerFault);
+    visitor.choice("PowerRecoveryTime", v.powerRecoveryTime, ItemList(PowerRecoveryTimeItems()));
+    visitor.flag("ExtPowerRec", v.extPowerRec);
+    visitor.flag("AsFaultSendGPSPos", v.asFaultSendGpsPos);
+    int alarm = percentOf(v.dischargeAlarmPosition);
+    visitor.number("DischargeAlarm", alarm, 0, kDischargeScaleMax);
+    v.dischargeAlarmPosition = percentOf(alarm);
+    visitor.flag("BatteryDischargeAlarmEventEn", v.batteryDischargeAlarmEventEn);
+    int warn = percentOf(v.dischargeWarnPosition);
+    visitor.number("DischargeWarn", warn, 0, kDischargeScaleMax);
+    v.dischargeWarnPosition = percentOf(warn);
+    visitor.flag("BatteryDischargeWarnEventEn", v.batteryDischargeWarnEventEn);
+    visitor.flag("AsDischargeSendGPSPos", v.asDischargeSendGpsPos);
+    visitor.choice("IndFunction", v.indFunction, ItemList(IndFunctionItems()));
+    visitor.flag("AlarmBlinking", v.alarmBlinking);
+    visitor.flag("DisableLedsAtCoverClose", v.disableLedsAtCoverClose);
+    visitor.flag("ShowActiveInsToArmOut", v.showActiveInsToArmOut);
+    visitor.flag("TemperatureEvent", v.temperatureEvent);
+    visitor.number("TemperatLowBorder", v.temperatLowBorder, kLowBorderMin, kLowBorderMax);
+    visitor.number("TemperatHiBorder", v.temperatHiBorder, kHiBorderMin, kHiBorderMax);
+    visitor.choice("LoBorderLevel", v.loBorderLevel, ItemList(BorderLevelItems()));
+    visitor.choice("LoBorderOut", v.loBorderOut, ItemList(OutputNameItems()));
+    visitor.choice("LoBorderScn", v.loBorderScn, ItemList(OutputReactionTexts()));
+    visitor.choice("HiBorderLevel", v.hiBorderLevel, ItemList(BorderLevelItems()));
+    visitor.choice("HiBorderOut", v.hiBorderOut, ItemList(OutputNameItems()));
+    visitor.choice("HiBorderScn", v.hiBorderScn, ItemList(OutputReactionTexts()));
+    visitor.flag("TamperEnable", v.tamperEnable);
+    visitor.choice("TamperActOutN", v.tamperActOutN, ItemList(OutputNameItems()));
+    visitor.choice("TamperActScnN", v.tamperActScnN, ItemList(OutputReactionTexts()));
+}
+
+}  // namespace krx

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 
 namespace krx {
 
@@ -96,5 +97,8 @@ void StorePower(const PowerSettings& v, ConfigImage& image);
 // Sets the battery and temperature scales through their editing rules, as
 // the editor does, so the section always shows a consistent pair of borders.
 void LoadPower(PowerSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(PowerSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

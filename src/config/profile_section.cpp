@@ -83,3 +83,20 @@ void LoadProfile(int profile, ProfileSettings& v, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(ProfileSettings& v, SettingVisitor& visitor) {
+    visitor.text("ProfileName", v.profileName);
+    for (std::size_t i = 0; i < v.inputs.size(); ++i) {
+        PrefixedVisitor row(Numbered("Input", int(i) + 1), visitor);
+        row.flag("ProfInput", v.inputs[i].enabled);
+        row.number("ProfHiBarrier", v.inputs[i].hiBarrier, 0, kConverterCodeMax);
+        row.number("ProfLoBarrier", v.inputs[i].loBarrier, 0, kConverterCodeMax);
+    }
+    const ItemList reactions(OutputReactionTexts());
+    for (std::size_t i = 0; i < v.reactions.size(); ++i)
+        visitor.choice(Numbered("ProfileToR", int(i) + 1), v.reactions[i], reactions);
+}
+
+}  // namespace krx

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/output_reaction_texts.h"
 
 namespace krx {
@@ -85,5 +86,8 @@ ProfileBarrierLabels ProfileRowLabels(int input, const ProfileInputRow& row,
 // reactions are written. A profile number outside 1..8 touches nothing.
 void StoreProfile(int profile, const ProfileSettings& v, ConfigImage& image);
 void LoadProfile(int profile, ProfileSettings& v, const ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(ProfileSettings& v, SettingVisitor& visitor);
 
 }  // namespace krx

@@ -112,3 +112,23 @@ void LoadScenarios(ScenarioGrid& grid, const ConfigImage& image,
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(ControlScenario& v, SettingVisitor& visitor) {
+    using namespace scenario_layout;
+    int repeat = v.repeatCount;
+    visitor.number("RepeatCount", repeat, 0, 0xFFFF);
+    v.repeatCount = static_cast<std::uint16_t>(repeat);
+    for (int j = 0; j < kStepCount; ++j) {
+        std::uint16_t& word = v.steps[static_cast<std::size_t>(j)];
+        PrefixedVisitor step(Numbered("Step", j + 1), visitor);
+        bool high = (word & kHighLevel) != 0;
+        int duration = word & kDurationMask;
+        step.flag("High", high);
+        step.number("Duration", duration, 0, kDurationMask);
+        word = static_cast<std::uint16_t>((high ? kHighLevel : 0) | (duration & kDurationMask));
+    }
+}
+
+}  // namespace krx

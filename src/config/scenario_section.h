@@ -9,6 +9,7 @@
 #include <string>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/interface_texts.h"
 
 namespace krx {
@@ -41,6 +42,9 @@ struct ControlScenario {
 
 ControlScenario ReadControlScenario(int scenario, const ConfigImage& image);
 void WriteControlScenario(int scenario, const ControlScenario& record, ConfigImage& image);
+
+// Every setting of the section, under its name, to `visitor`.
+void VisitSettings(ControlScenario& v, SettingVisitor& visitor);
 
 
 inline constexpr int kScenarioGridRows = 15;     // header + 14 scenarios

@@ -132,3 +132,18 @@ void LoadSchedulerTask(int task, SchedulerRow& row, const ConfigImage& image) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(SchedulerRow& row, SettingVisitor& visitor) {
+    static constexpr std::string_view kDays[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    visitor.flag("Enabled", row.enabled);
+    visitor.text("Time", row.time);
+    for (std::size_t d = 0; d < row.days.size(); ++d) visitor.flag(std::string(kDays[d]), row.days[d]);
+    visitor.flag("Test", row.test);
+    visitor.flag("Info", row.info);
+    visitor.choice("Action", row.action, ItemList(SchedulerActionItems()));
+    visitor.choice("Extra", row.extra, ItemList(OutputReactionTexts()));
+}
+
+}  // namespace krx

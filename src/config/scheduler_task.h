@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 
 namespace krx {
 
@@ -83,5 +84,8 @@ void SelectSchedulerAction(SchedulerRow& row, int action);
 // touches nothing.
 void StoreSchedulerTask(int task, const SchedulerRow& row, ConfigImage& image);
 void LoadSchedulerTask(int task, SchedulerRow& row, const ConfigImage& image);
+
+// Every cell of the row that is a setting, under its name.
+void VisitSettings(SchedulerRow& row, SettingVisitor& visitor);
 
 }  // namespace krx

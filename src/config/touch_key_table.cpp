@@ -124,3 +124,16 @@ void MoveTouchKeyRow(TouchKeyTable& table, int from, int to) {
 }
 
 }  // namespace krx
+
+namespace krx {
+
+void VisitSettings(TouchKeyTable& table, SettingVisitor& visitor) {
+    for (int row = 1; row <= kTouchKeyRows; ++row) {
+        PrefixedVisitor key(Numbered("TouchKey", row), visitor);
+        TouchKeyRow& r = table[static_cast<std::size_t>(row - 1)];
+        key.text("Code", r.code);
+        key.text("Name", r.name);
+    }
+}
+
+}  // namespace krx

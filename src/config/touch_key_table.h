@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "config/config_image.h"
+#include "config/setting_visitor.h"
 #include "config/interface_texts.h"
 
 namespace krx {
@@ -67,6 +68,9 @@ void StoreTouchKeyTable(const TouchKeyTable& table, ConfigImage& image);
 // Image to grid: an all-zero code shows 16 blanks and no name (a stored name
 // is not shown); otherwise the 16 digits and the name.
 void LoadTouchKeyTable(TouchKeyTable& table, const ConfigImage& image);
+
+// The code and the user name of every row, "TouchKey1.Code" .. "TouchKey32.Name".
+void VisitSettings(TouchKeyTable& table, SettingVisitor& visitor);
 
 // The outcome of entering a touched key into the grid.
 enum class AddKeyResult { Added, AlreadyListed, MemoryFull };
