@@ -39,6 +39,12 @@ const std::vector<CommandInfo>& Commands() {
          "read or program the controller's 8 bytes of system parameters (a text file of 16 hex digits)", true},
         {"history", Command::History, "[SERIAL]",
          "list the configurations kept from every read and programming, by controller and time", false},
+        {"dump", Command::Dump, "FILE", "print a configuration (.cnt or text) as text, setting by setting (-o OUT)",
+         false},
+        {"load", Command::Load, "FILE.toml", "turn a configuration text back into a configuration file (-o FILE.cnt)",
+         false},
+        {"diff", Command::Diff, "A B",
+         "list the settings that differ between two configurations (.cnt or text); exit 1 when they differ", false},
     };
     return kCommands;
 }
@@ -112,6 +118,7 @@ Parsed ParseCommandLine(const QStringList& arguments, const std::optional<QStrin
                                   "LOG.csv");
     const QCommandLineOption sync("sync", "Set the controller's clock to this computer's time.");
     const QCommandLineOption set("set", "Set the controller's clock to the time given.", "dd.mm.yy hh:mm:ss");
+    const QCommandLineOption format("format", "The text's form: toml (the default) or json.", "toml|json");
 
     QList<QCommandLineOption> options{help, json, quiet};
     if (info->needsPort) options << port << password;
@@ -120,6 +127,8 @@ Parsed ParseCommandLine(const QStringList& arguments, const std::optional<QStrin
     case Command::Program: options << noRestart << clearModes << changedOnly << each; break;
     case Command::Clock: options << sync << set; break;
     case Command::SysParams: options << output; break;
+    case Command::Dump: options << output << format; break;
+    case Command::Load: options << output; break;
     default: break;
     }
     parser.addOptions(options);
@@ -218,6 +227,24 @@ Parsed ParseCommandLine(const QStringList& arguments, const std::optional<QStrin
             if (args.size() != 2) return refuse("the file to program is needed.");
             r.file = args.at(1);
         }
+        break;
+    case Command::Dump:
+        if (args.size() != 1) return refuse("one configuration file is needed.");
+        r.file = args.first();
+        r.outputFile = parser.value(output);
+        r.format = parser.isSet(format) ? parser.value(format) : QStringLiteral("toml");
+        if (r.format != "toml" && r.format != "json") return refuse("--format toml or --format json.");
+        break;
+    case Command::Load:
+        if (args.size() != 1) return refuse("one configuration text is needed.");
+        r.file = args.first();
+        r.outputFile = parser.value(output);
+        if (r.outputFile.isEmpty()) return refuse("the file to write is needed (-o FILE.cnt).");
+        break;
+    case Command::Diff:
+        if (args.size() != 2) return refuse("two configurations are needed.");
+        r.file = args.at(0);
+        r.otherFile = args.at(1);
         break;
     case Command::History:
         if (args.size() > 1) return refuse("at most one serial number.");

@@ -34,6 +34,9 @@ enum class Command {
     Imei,
     SysParams,
     History,
+    Dump,
+    Load,
+    Diff,
 };
 
 struct Request {
@@ -57,6 +60,8 @@ struct Request {
     QString action;      // output: on/off/scenario; mode: arm/disarm/protect; sysparams: read/program
     int scenario = 0;    // output N scenario S: 1..14
     QString serial;      // history [SERIAL]
+    QString format;      // dump: "toml" or "json"
+    QString otherFile;   // diff: the second file
 };
 
 // A command line that runs nothing: help, or a usage error.

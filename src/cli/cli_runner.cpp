@@ -10,6 +10,9 @@
 #include <array>
 
 #include "cli/batch_programming.h"
+#include "cli/configuration_files.h"
+#include "config/body_description.h"
+#include "config/readable_config.h"
 #include "config/config_file.h"
 #include "config/config_history.h"
 #include "config/general_section.h"
@@ -249,6 +252,97 @@ Result RunProgram(const Request& request, ControllerSession& session, const Envi
     return Finish(report, outcome, ExitFor(outcome));
 }
 
+QString Utf8(const std::string& s) { return QString::fromStdString(s); }
+
+QJsonValue JsonValue(const SettingValue& v) {
+    switch (v.kind) {
+        case SettingKind::Text: return Utf8(v.text);
+        case SettingKind::Flag: return v.flag;
+        case SettingKind::Number:
+        case SettingKind::Choice: return v.number;
+    }
+    return {};
+}
+
+// One line per differing setting, then the differing bytes of no setting.
+void ReportDifferences(Report& report, const BodyDifferences& d) {
+    QJsonArray settings;
+    for (const SettingDifference& s : d.settings) {
+        QJsonObject o;
+        o.insert("section", Utf8(s.part));
+        o.insert("setting", Utf8(s.name));
+        o.insert("a", JsonValue(s.a));
+        o.insert("b", JsonValue(s.b));
+        if (s.a.kind == SettingKind::Choice) {
+            o.insert("aText", Utf8(s.a.listText));
+            o.insert("bText", Utf8(s.b.listText));
+        }
+        settings.append(o);
+    }
+    QJsonArray bytes;
+    for (const ByteDifference& b : d.bytes) {
+        QJsonObject o;
+        o.insert("offset", qint64(b.offset));
+        o.insert("a", b.a);
+        o.insert("b", b.b);
+        bytes.append(o);
+    }
+    const QString text = Utf8(DifferencesText(d));
+    report.field("differences", settings, text.isEmpty() ? QString() : text.chopped(1));
+    report.field("bytes", bytes);
+}
+
+Result RunDump(const Request& request) {
+    Report report(request);
+    const LoadedConfiguration loaded = ReadAnyConfiguration(request.file);
+    if (!loaded.ok) {
+        report.message(loaded.error);
+        return report.finish(exit_code::kFile);
+    }
+    const std::string text =
+        BodyAsText(loaded.image, request.format == QLatin1String("json") ? TextFormat::Json : TextFormat::Toml);
+    if (request.outputFile.isEmpty()) {
+        Result r;
+        r.out = Utf8(text);
+        return r;
+    }
+    if (!WriteWholeFile(request.outputFile, QByteArray::fromStdString(text))) {
+        report.message(FileError(kConfigFileCannotOpen, request.outputFile));
+        return report.finish(exit_code::kFile);
+    }
+    report.field("file", request.outputFile);
+    return report.finish(exit_code::kSuccess);
+}
+
+Result RunLoad(const Request& request) {
+    Report report(request);
+    const LoadedConfiguration loaded = ReadAnyConfiguration(request.file);
+    if (!loaded.ok) {
+        report.message(loaded.error);
+        return report.finish(exit_code::kFile);
+    }
+    if (WriteConfigFile(loaded.image, request.outputFile.toStdString()) != 0) {
+        report.message(FileError(kConfigFileCannotOpen, request.outputFile));
+        return report.finish(exit_code::kFile);
+    }
+    report.field("file", request.outputFile);
+    return report.finish(exit_code::kSuccess);
+}
+
+Result RunDiff(const Request& request) {
+    Report report(request);
+    const LoadedConfiguration a = ReadAnyConfiguration(request.file);
+    const LoadedConfiguration b = a.ok ? ReadAnyConfiguration(request.otherFile) : LoadedConfiguration{};
+    if (!a.ok || !b.ok) {
+        report.message(a.ok ? b.error : a.error);
+        return report.finish(exit_code::kFile);
+    }
+    const BodyDifferences d = DiffBodies(a.image, b.image);
+    report.field("equal", d.empty());
+    ReportDifferences(report, d);
+    return report.finish(d.empty() ? exit_code::kSuccess : exit_code::kDifferent);
+}
+
 Result RunCompare(const Request& request, ControllerSession& session) {
     Report report(request);
     if (!LoadFile(request, session.image(), report)) return report.finish(exit_code::kFile);
@@ -256,6 +350,13 @@ Result RunCompare(const Request& request, ControllerSession& session) {
     const OperationOutcome outcome = session.CompareConf();
     const bool different = !outcome.ok && outcome.message == session.messages().at(msg::kCompareDifferent);
     report.field("equal", outcome.ok);
+    if (different && outcome.controllerBody.size() == kBodySize) {
+        ConfigImage controller;
+        std::copy(outcome.controllerBody.begin(), outcome.controllerBody.end(), controller.body().begin());
+        ConfigImage file;
+        std::copy(session.image().body().begin(), session.image().body().end(), file.body().begin());
+        ReportDifferences(report, DiffBodies(file, controller));
+    }
     return Finish(report, outcome, outcome.ok ? exit_code::kSuccess : different ? exit_code::kDifferent
                                                                               : exit_code::kController);
 }
@@ -394,6 +495,9 @@ Result RunHistory(const Request& request, const Environment& environment) {
 Result Run(const Request& request, const Environment& environment) {
     if (request.command == Command::Ports) return RunPorts(request);
     if (request.command == Command::History) return RunHistory(request, environment);
+    if (request.command == Command::Dump) return RunDump(request);
+    if (request.command == Command::Load) return RunLoad(request);
+    if (request.command == Command::Diff) return RunDiff(request);
 
     ControllerSession::Setup setup;
     setup.messages = environment.messages;
@@ -430,7 +534,10 @@ Result Run(const Request& request, const Environment& environment) {
     case Command::Imei: return RunImei(request, session);
     case Command::SysParams: return RunSysParams(request, session);
     case Command::Ports:
-    case Command::History: break;
+    case Command::History:
+    case Command::Dump:
+    case Command::Load:
+    case Command::Diff: break;
     }
     return {};
 }

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 #include "device/transfer_messages.h"
 
 namespace krx {
@@ -24,6 +27,9 @@ struct OperationOutcome {
     // Programming only what changed: how many blocks were written (0 when
     // the controller already held the body).
     int blocksWritten = 0;
+    // The comparison: the body the controller holds, when it was read whole
+    // (empty when the comparison failed before that).
+    std::vector<std::uint8_t> controllerBody;
 };
 
 }  // namespace krx

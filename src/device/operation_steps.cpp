@@ -69,6 +69,7 @@ bool OperationSteps::runArea(TransferJobKind kind, std::uint8_t area,
     const JobOutcome out = runner_.run(step);
     current_.message = out.message;
     current_.colour = out.colour;
+    if (!out.held.empty()) current_.controllerBody = out.held;
     return out.ok;
 }
 

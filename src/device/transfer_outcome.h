@@ -19,6 +19,8 @@ struct JobOutcome {
     bool portOpened = false;
     // What a successful read kind copied into the caller's buffer.
     std::vector<std::uint8_t> bytes;
+    // What a comparison read whole from the controller, equal or not.
+    std::vector<std::uint8_t> held;
 };
 
 }  // namespace krx

@@ -94,6 +94,7 @@ JobOutcome TReadData::waitOutcome() {
                        kind_ == TransferJobKind::KeyCodeRead ||
                        kind_ == TransferJobKind::SpareRecordRead;
     if (out.ok && reads) out.bytes.assign(buffer_.begin(), buffer_.end());
+    out.held = held_;
     return out;
 }
 
@@ -173,6 +174,7 @@ int TReadData::runKind(TransferChannel& channel, std::span<std::uint8_t> scratch
             if (!enter() || ReadBlocks(channel, area_, startAddress_, scratch) != 0) {
                 return 1;
             }
+            held_.assign(scratch.begin(), scratch.end());
             if (!std::equal(scratch.begin(), scratch.end(), buffer_.begin())) {
                 channel.reportFailure(msg::kCompareDifferent);
                 return 1;

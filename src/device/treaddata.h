@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <vector>
 #include <cstdint>
 #include <span>
 
@@ -74,6 +75,7 @@ private:
     QString lastText_;
     StatusColour lastColour_ = StatusColour::Black;
     bool portOpened_ = false;
+    std::vector<std::uint8_t> held_;  // what a comparison read
 };
 
 // Starts `job` and waits for it while still processing the calling thread's

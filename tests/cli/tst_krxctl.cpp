@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cli/batch_programming.h"
+#include "cli_fixture.h"
 #include "cli/cli_request.h"
 #include "cli/cli_runner.h"
 #include "common/operation_frames.h"
@@ -27,40 +28,10 @@ using namespace krx::cli;
 using namespace krx::test::code;
 using krx::test::Join;
 using krx::test::Repeat;
-using Frame = std::vector<std::uint8_t>;
+using krx::test::Cli;
+using krx::test::Frame;
 
 namespace {
-
-// krxctl as a program runs it, against the simulated controller.
-struct Cli {
-    std::shared_ptr<sim::SimController> controller = std::make_shared<sim::SimController>();
-    sim::ScopedSimLinks links{controller};
-    QTemporaryDir dir;
-    Environment environment;
-
-    Cli() { controller->setRestartSilence(std::chrono::milliseconds(0)); }
-
-    // Runs "krxctl ARGS"; a parsing refusal comes back as a result too.
-    Result run(QStringList args, std::optional<QString> environmentPassword = {}) {
-        const Parsed parsed = ParseCommandLine(args, environmentPassword);
-        if (!parsed.request) return {parsed.refusal.exitCode, {}, parsed.refusal.text};
-        return Run(*parsed.request, environment);
-    }
-    QStringList onPort(QStringList args) const { return args << "-p" << QString::fromLatin1(sim::kSimPortName); }
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    std::vector<std::uint8_t> commands() const {
-        std::vector<std::uint8_t> codes;
-        for (const Frame& f : controller->requests()) codes.push_back(f.at(1));
-        return codes;
-    }
-    // A configuration file holding `image`.
-    QString writeFile(const ConfigImage& image, const QString& name = "c.cnt") const {
-        const QString file = path(name);
-        if (WriteConfigFile(image, file.toStdString()) != 0) qFatal("cannot write %s", qPrintable(file));
-        return file;
-    }
-};
 
 std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
 
