@@ -90,6 +90,20 @@ std::string PlainValue(const SettingValue& v) {
     return {};
 }
 
+std::string ValueInWords(const SettingValue& v, const SettingValueWords& words) {
+    switch (v.kind) {
+        case SettingKind::Text:
+            return v.text;
+        case SettingKind::Flag:
+            return v.flag ? words.yes : words.no;
+        case SettingKind::Number:
+            return std::to_string(v.number);
+        case SettingKind::Choice:
+            return v.number < 0 ? words.noChoice : v.listText;
+    }
+    return {};
+}
+
 BodyDifferences DiffBodies(const ConfigImage& a, const ConfigImage& b, const InterfaceTexts& texts) {
     const BodyDescription da = DescribeBody(a, texts);
     const BodyDescription db = DescribeBody(b, texts);

@@ -42,6 +42,10 @@ BodyDescription DescribeBody(const ConfigImage& image,
 // item index with its text.
 std::string PlainValue(const SettingValue& value);
 
+// The value in the window's words: the text itself, "да"/"нет", the number,
+// or the chosen item's text.
+std::string ValueInWords(const SettingValue& value, const SettingValueWords& words);
+
 // A setting whose value differs between two bodies.
 struct SettingDifference {
     std::string part;

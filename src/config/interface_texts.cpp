@@ -78,6 +78,7 @@ InterfaceTexts MakeBuiltIn() {
                     "Не верно установлены часы", "Не верно установлены минуты"};
     t.imeiClipboardPrefix = "IMEI: ";
     t.boardTemperatureCaption = "Текущее значение";
+    t.valueWords = {"да", "нет", "нет выбора", "Байты вне настроек", "байт", "В контроллере", "В копии"};
 
     t.sectionTree = {{0, "GSM контроллер"}, {1, "Общие параметры соединений"}};
     for (int i = 1; i <= 8; ++i) t.sectionTree.push_back({2, "Соединение " + std::to_string(i)});

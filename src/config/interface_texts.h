@@ -49,6 +49,19 @@ struct ClockCheckTexts {
     bool operator==(const ClockCheckTexts&) const = default;
 };
 
+// How the compare view and the report show a setting's value in words.
+struct SettingValueWords {
+    std::string yes;        // a checked box: "да"
+    std::string no;         // "нет"
+    std::string noChoice;   // a list that shows no item: "нет выбора"
+    std::string noSetting;  // the section of the bytes that belong to no setting
+    std::string byte;       // "байт", before a body offset
+    std::string controllerColumn;  // the compare view's second column after "Сравнить"
+    std::string copyColumn;        // ... after "Сравнить с редактором", before the copy's time
+
+    bool operator==(const SettingValueWords&) const = default;
+};
+
 struct SectionNodeText {
     int level = 0;
     std::string text;
@@ -78,6 +91,7 @@ struct InterfaceTexts {
     // `LabelTemperature` while the controller reports a board temperature.
     std::string boardTemperatureCaption;  // "Текущее значение"
     std::vector<SectionNodeText> sectionTree;  // 30 nodes in tree order
+    SettingValueWords valueWords;
 
     bool operator==(const InterfaceTexts&) const = default;
 };

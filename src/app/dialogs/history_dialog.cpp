@@ -32,21 +32,29 @@ HistoryDialog::HistoryDialog(const std::vector<HistoryEntry>& entries, QWidget* 
     ui_->TreeHistory->resizeColumnToContents(0);
     ui_->LabelHistoryEmpty->setVisible(entries.empty());
     ui_->ButtonHistoryOpen->setEnabled(false);
+    ui_->ButtonHistoryCompare->setEnabled(false);
     connect(ui_->TreeHistory, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        ui_->ButtonHistoryOpen->setEnabled(item && !item->data(0, Qt::UserRole).toString().isEmpty());
+        const bool entry = item && !item->data(0, Qt::UserRole).toString().isEmpty();
+        ui_->ButtonHistoryOpen->setEnabled(entry);
+        ui_->ButtonHistoryCompare->setEnabled(entry);
     });
-    connect(ui_->TreeHistory, &QTreeWidget::itemDoubleClicked, this, &HistoryDialog::choose);
+    connect(ui_->TreeHistory, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { choose(item); });
     connect(ui_->ButtonHistoryOpen, &QPushButton::clicked, this,
             [this] { choose(ui_->TreeHistory->currentItem()); });
+    connect(ui_->ButtonHistoryCompare, &QPushButton::clicked, this,
+            [this] { choose(ui_->TreeHistory->currentItem(), true); });
     connect(ui_->ButtonHistoryClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 HistoryDialog::~HistoryDialog() = default;
 
-void HistoryDialog::choose(QTreeWidgetItem* item) {
+void HistoryDialog::choose(QTreeWidgetItem* item, bool compare) {
     const QString file = item ? item->data(0, Qt::UserRole).toString() : QString();
     if (file.isEmpty()) return;
     chosen_ = file;
+    compare_ = compare;
+    time_ = item->text(0);
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include "app/shell/configurator_assembly.h"
 
 #include "app/live/monitor_wiring.h"
+#include "app/shell/compare_view.h"
 #include "app/shell/outward_links_controller.h"
 
 namespace krx {
@@ -13,6 +14,7 @@ Configurator AssembleConfigurator(AssemblyOptions options) {
                                            std::move(options.countdown));
     c.commands = new DirectCommandController(*c.window, *c.operations, std::move(options.pcClock));
     c.links = new OutwardLinksController(*c.window);
+    c.compare = new CompareView(*c.window, *c.operations);
     return c;
 }
 

@@ -15,6 +15,7 @@ namespace krx {
 class MonitorHost;
 class MonitorWiring;
 class OutwardLinksController;
+class CompareView;
 
 struct AssemblyOptions {
     ConfiguratorWindowSetup window;
@@ -32,6 +33,7 @@ struct Configurator {
     OperationController* operations = nullptr;    // owned by the window
     DirectCommandController* commands = nullptr;  // owned by the window
     OutwardLinksController* links = nullptr;      // owned by the window
+    CompareView* compare = nullptr;               // owned by the window
 };
 
 Configurator AssembleConfigurator(AssemblyOptions options = {});

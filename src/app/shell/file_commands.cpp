@@ -73,7 +73,18 @@ int FileCommands::openFromHistory() {
     HistoryDialog dialog(ListHistory(std::filesystem::path(NativePath(programDirectory_))), dialogParent_);
     dialogs_.runModal(dialog);
     if (dialog.chosenFile().isEmpty()) return -1;
-    return openFile(dialog.chosenFile());
+    if (!dialog.compareChosen()) return openFile(dialog.chosenFile());
+    ConfigImage copy;
+    const int result = ReadConfigFile(copy, NativePath(dialog.chosenFile()));
+    if (result != kConfigFileOk) {
+        dialogs_.warn(dialogParent_, kOpenTitle, FromUtf8(OpenResultMessage(result)));
+        return result;
+    }
+    // The editor's configuration complete, as for every comparison.
+    sections_.storeCurrent();
+    sections_.loadCurrent();
+    emit compareWithEditorRequested(copy, dialog.chosenTime());
+    return result;
 }
 
 int FileCommands::saveConfiguration() {

@@ -40,13 +40,17 @@ public:
     // The result code of the write, or -1 when cancelled or not replaced.
     int saveConfiguration();
     // "История конфигураций...": a kept copy chosen from the history and
-    // opened; the result code of the read, or -1 when none was chosen.
+    // opened, or compared with the editor's configuration; the result code
+    // of the read, or -1 when none was chosen.
     int openFromHistory();
     // Opens `file` into the editor as "Открыть" does; its result code.
     int openFile(const QString& file);
 
 signals:
     void fileNameChanged(const QString& name);
+    // A kept copy chosen to be compared with the editor's configuration
+    // (already stored); `time` is the copy's, as the history shows it.
+    void compareWithEditorRequested(const krx::ConfigImage& copy, const QString& time);
 
 private:
     ConfigImage& image_;

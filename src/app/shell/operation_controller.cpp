@@ -96,8 +96,16 @@ OperationController::OperationController(ConfiguratorWindow& window, MonitorPres
             [this] { launch(&ControllerSession::Programm); });
     connect(actions.Reconfigurate, &QAction::triggered, this,
             [this] { launch(&ControllerSession::Reconfigurate); });
-    connect(actions.CompareConf, &QAction::triggered, this,
-            [this] { launch(&ControllerSession::CompareConf); });
+    connect(actions.CompareConf, &QAction::triggered, this, [this] {
+        const OperationOutcome outcome = launch(&ControllerSession::CompareConf);
+        // A comparison that read the controller's body whole and found it
+        // different says where.
+        if (outcome.started && !outcome.ok && outcome.controllerBody.size() == kBodySize) {
+            ConfigImage controller;
+            std::copy(outcome.controllerBody.begin(), outcome.controllerBody.end(), controller.body().begin());
+            emit controllerDiffers(controller);
+        }
+    });
     connect(actions.Reset, &QAction::triggered, this,
             [this] { launch(&ControllerSession::Reset); });
     connect(actions.FactoryConfig, &QAction::triggered, this,

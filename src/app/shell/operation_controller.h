@@ -60,6 +60,8 @@ public:
 signals:
     // An operation has ended and handed the window back to the user.
     void operationFinished();
+    // "Сравнить" found that the controller holds another body: `controller` holds it.
+    void controllerDiffers(const krx::ConfigImage& controller);
 
 private:
     OperationOutcome launch(OperationOutcome (ControllerSession::*operation)());
