@@ -45,6 +45,10 @@ const std::vector<CommandInfo>& Commands() {
          false},
         {"diff", Command::Diff, "A B",
          "list the settings that differ between two configurations (.cnt or text); exit 1 when they differ", false},
+        {"report", Command::Report, "FILE",
+         "write a printable report of a configuration (-o FILE.pdf or FILE.html; -p PORT adds the controller's "
+         "identification)",
+         false},
     };
     return kCommands;
 }
@@ -129,6 +133,7 @@ Parsed ParseCommandLine(const QStringList& arguments, const std::optional<QStrin
     case Command::SysParams: options << output; break;
     case Command::Dump: options << output << format; break;
     case Command::Load: options << output; break;
+    case Command::Report: options << output << port; break;
     default: break;
     }
     parser.addOptions(options);
@@ -240,6 +245,16 @@ Parsed ParseCommandLine(const QStringList& arguments, const std::optional<QStrin
         r.file = args.first();
         r.outputFile = parser.value(output);
         if (r.outputFile.isEmpty()) return refuse("the file to write is needed (-o FILE.cnt).");
+        break;
+    case Command::Report:
+        if (args.size() != 1) return refuse("one configuration file is needed.");
+        r.file = args.first();
+        r.outputFile = parser.value(output);
+        r.port = parser.value(port);
+        if (!r.outputFile.toLower().endsWith(".pdf") && !r.outputFile.toLower().endsWith(".html") &&
+            !r.outputFile.toLower().endsWith(".htm")) {
+            return refuse("the report to write is needed (-o FILE.pdf or -o FILE.html).");
+        }
         break;
     case Command::Diff:
         if (args.size() != 2) return refuse("two configurations are needed.");

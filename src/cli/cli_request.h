@@ -37,6 +37,7 @@ enum class Command {
     Dump,
     Load,
     Diff,
+    Report,
 };
 
 struct Request {

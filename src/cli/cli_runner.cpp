@@ -13,6 +13,7 @@
 #include "cli/configuration_files.h"
 #include "config/body_description.h"
 #include "config/readable_config.h"
+#include "report/config_report.h"
 #include "config/config_file.h"
 #include "config/config_history.h"
 #include "config/general_section.h"
@@ -137,12 +138,6 @@ QString Hex(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-QString Words(const std::array<std::uint32_t, 4>& words) {
-    QStringList parts;
-    for (std::uint32_t w : words) parts << QString::asprintf("%08X", w);
-    return parts.join(' ');
-}
-
 Result RunPorts(const Request& request) {
     Report report(request);
     QJsonArray ports;
@@ -175,8 +170,8 @@ Result RunIdentify(const Request& request, ControllerSession& session) {
     put("productionDate", ident.productionDate);
     put("countryCode", ident.countryCode);
     put("imei", ident.imei);
-    put("uniqueId", Words(ident.uniqueId));
-    put("bindingId", Words(ident.bindingId));
+    put("uniqueId", IdWordsText(ident.uniqueId));
+    put("bindingId", IdWordsText(ident.bindingId));
     const QString rejection = IdentRejection(ident);
     report.field("supported", rejection.isEmpty(), QStringLiteral("supported: ") + (rejection.isEmpty() ? "yes" : "no"));
     report.message(rejection);
@@ -343,6 +338,38 @@ Result RunDiff(const Request& request) {
     return report.finish(d.empty() ? exit_code::kSuccess : exit_code::kDifferent);
 }
 
+Result RunReport(const Request& request, const Environment& environment) {
+    Report report(request);
+    const LoadedConfiguration loaded = ReadAnyConfiguration(request.file);
+    if (!loaded.ok) {
+        report.message(loaded.error);
+        return report.finish(exit_code::kFile);
+    }
+    ReportSetup setup;
+    setup.source = request.file;
+    setup.made = environment.now();
+    if (!request.port.isEmpty()) {
+        ControllerSession::Setup sessionSetup;
+        sessionSetup.messages = environment.messages;
+        const QString port = PortFromArgument(request.port);
+        sessionSetup.portName = [port] { return port; };
+        ControllerSession session(sessionSetup);
+        std::array<std::uint8_t, ident::kSize> record{};
+        const JobOutcome job = session.runJob({TransferJobKind::IdentityRead, 0, record});
+        if (!job.ok) {
+            report.message(job.message);
+            return report.finish(exit_code::kController);
+        }
+        setup.identification = IdentificationValues(DecodeIdentRecord(record));
+    }
+    if (!WriteReport(loaded.image, setup, request.outputFile)) {
+        report.message(FileError(kConfigFileCannotOpen, request.outputFile));
+        return report.finish(exit_code::kFile);
+    }
+    report.field("file", request.outputFile);
+    return report.finish(exit_code::kSuccess);
+}
+
 Result RunCompare(const Request& request, ControllerSession& session) {
     Report report(request);
     if (!LoadFile(request, session.image(), report)) return report.finish(exit_code::kFile);
@@ -498,6 +525,7 @@ Result Run(const Request& request, const Environment& environment) {
     if (request.command == Command::Dump) return RunDump(request);
     if (request.command == Command::Load) return RunLoad(request);
     if (request.command == Command::Diff) return RunDiff(request);
+    if (request.command == Command::Report) return RunReport(request, environment);
 
     ControllerSession::Setup setup;
     setup.messages = environment.messages;
@@ -537,7 +565,8 @@ Result Run(const Request& request, const Environment& environment) {
     case Command::History:
     case Command::Dump:
     case Command::Load:
-    case Command::Diff: break;
+    case Command::Diff:
+    case Command::Report: break;
     }
     return {};
 }

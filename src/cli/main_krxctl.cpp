@@ -1,11 +1,14 @@
 // krxctl: the configurator's controller operations from the command line.
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QThread>
 
 #include <atomic>
 #include <csignal>
+#include <cstring>
+#include <memory>
 #include <cstdio>
 #include <unistd.h>
 
@@ -29,7 +32,13 @@ std::atomic<bool> interrupted{false};
 void OnInterrupt(int) { interrupted = true; }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The report draws its pictures and lays out its pages with Qt's
+    // document classes, which need a (windowless) GUI application.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (drawing && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> application =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("krxctl"));
 
     std::optional<QString> environmentPassword;

@@ -221,15 +221,22 @@ void LoadConnection(int connection, ConnectionSettings& v, const ConfigImage& im
 
 namespace krx {
 
+const std::array<std::string_view, 3>& InputBoxStateItems() {
+    static constexpr std::array<std::string_view, 3> kItems = {"не отмечен", "отмечен", "третье состояние"};
+    return kItems;
+}
+
 namespace {
 
 // One source group: "MaskD..." for voice, "MaskS..." for SMS.
 void VisitSources(std::string_view mask, MessageSources& s, SettingVisitor& visitor) {
     const std::string m(mask);
+    const ItemList states(InputBoxStateItems());
     for (int i = 0; i < kSourceInputBoxes; ++i) {
         int state = static_cast<int>(s.inputs[static_cast<std::size_t>(i)]);
-        visitor.number(Numbered(m + "Input", i + 1), state, 0, 2);
-        s.inputs[static_cast<std::size_t>(i)] = static_cast<InputBoxState>(state);
+        visitor.choice(Numbered(m + "Input", i + 1), state, states);
+        // A box always shows one of its states.
+        if (state >= 0) s.inputs[static_cast<std::size_t>(i)] = static_cast<InputBoxState>(state);
     }
     for (int i = 0; i < 4; ++i)
         visitor.flag(i == 0 ? m + "Arm" : Numbered(m + "Arm", i + 1), s.arm[static_cast<std::size_t>(i)]);

@@ -61,6 +61,9 @@ inline constexpr std::size_t kMaskSEvents = 35;
 // controller's business; the editor only keeps it.
 enum class InputBoxState : int { Off = 0, On = 1, Third = 2 };
 
+// What a message-source input box shows in each state, by the state's number.
+const std::array<std::string_view, 3>& InputBoxStateItems();
+
 // Only inputs 1..8 have boxes; the masks' bits 8..15 are written 0.
 inline constexpr int kSourceInputBoxes = 8;
 

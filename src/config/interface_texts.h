@@ -62,6 +62,34 @@ struct SettingValueWords {
     bool operator==(const SettingValueWords&) const = default;
 };
 
+// The headings and words of the printable configuration report.
+struct ReportWords {
+    std::string title;           // "Отчёт о конфигурации"
+    std::string made;            // "Составлен"
+    std::string identification;  // "Идентификация контроллера"
+    // Device, modification, hardware, software and boot loader versions,
+    // production date, IMEI, unique number.
+    std::vector<std::string> identificationLabels;
+    std::string phones;          // "Телефоны соединений"
+    std::string connection;      // "Соединение"
+    std::string phone;           // "Телефон"
+    std::string voice;           // "Голосовое оповещение"
+    std::string sms;             // "SMS оповещение"
+    std::string scheduler;       // "Планировщик задач"
+    std::string scenarios;       // "Сценарии управления"
+    std::string endless;         // "повторяется бесконечно"
+    std::string once;            // "выполняется один раз"
+    std::string times;           // "повторяется %1 раз"
+    std::string stepSeconds;     // the note on the waveforms' step labels
+    std::string outputSources;   // "Источники воздействия на реле и выходы"
+    std::string noSources;       // "ничто не воздействует"
+    std::string settings;        // "Параметры разделов"
+    std::string setting;         // "Параметр"
+    std::string value;           // "Значение"
+
+    bool operator==(const ReportWords&) const = default;
+};
+
 struct SectionNodeText {
     int level = 0;
     std::string text;
@@ -92,6 +120,7 @@ struct InterfaceTexts {
     std::string boardTemperatureCaption;  // "Текущее значение"
     std::vector<SectionNodeText> sectionTree;  // 30 nodes in tree order
     SettingValueWords valueWords;
+    ReportWords report;
 
     bool operator==(const InterfaceTexts&) const = default;
 };

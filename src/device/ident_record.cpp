@@ -77,4 +77,21 @@ QString IdentRejection(const IdentValues& ident) {
     return QString();
 }
 
+QString IdWordsText(const std::array<std::uint32_t, 4>& words) {
+    QStringList parts;
+    for (std::uint32_t w : words) parts << QString::asprintf("%08X", w);
+    return parts.join(' ');
+}
+
+QStringList IdentificationValues(const IdentValues& ident) {
+    return {ident.deviceName,
+            ident.modification,
+            VersionText(ident.hardwareVersion),
+            VersionText(ident.softwareVersion),
+            VersionText(ident.bootLoaderVersion),
+            ident.productionDate,
+            ident.imei,
+            IdWordsText(ident.uniqueId)};
+}
+
 }  // namespace krx

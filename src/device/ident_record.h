@@ -41,6 +41,11 @@ IdentValues PlaceholderIdentValues();
 // "--.--" for 0, else two upper-case hex digits of the high byte, a point and
 // two of the low byte (0x0A10 gives "0A.10").
 QString VersionText(std::uint16_t version);
+// A 128-bit number (unique or binding id) as four groups of eight hex digits.
+QString IdWordsText(const std::array<std::uint32_t, 4>& words);
+// Device, modification, the three versions, production date, IMEI and
+// unique number, in the order of the report's labels.
+QStringList IdentificationValues(const IdentValues& ident);
 // Modification, a point and the software version: the text of status bar
 // panel 2 that the version check compares ("LT.01.01").
 QString VersionPanelText(const IdentValues& ident);

@@ -58,6 +58,7 @@ private slots:
     void diff_unmappedByte_isListedByOffset();
     void diff_unusableFile_exit4();
     void compare_printsTheDiffAgainstTheController();
+    void report_withTheControllersIdentification();
 };
 
 void TestKrxctlText::dumpThenLoad_givesTheFileBackByteForByte() {
@@ -176,6 +177,31 @@ void TestKrxctlText::compare_printsTheDiffAgainstTheController() {
     const auto same = cli.run(cli.onPort({"compare", cli.writeFile(ThreeEdits(), "same.cnt")}));
     QCOMPARE(same.exitCode, 0);
     QVERIFY(!same.out.contains("->"));
+}
+
+void TestKrxctlText::report_withTheControllersIdentification() {
+    Cli cli;
+    const QString file = cli.writeFile(ThreeEdits());
+    auto r = cli.run({"report", file, "-o", cli.path("r.html")});
+    QCOMPARE(r.exitCode, 0);
+    QString html = QString::fromUtf8(Contents(cli.path("r.html")));
+    QVERIFY(html.contains(QStringLiteral("<td>Соединение 2</td><td>+79031234567</td>")));
+    QVERIFY(!html.contains(QStringLiteral("Идентификация контроллера")));
+    QVERIFY(cli.controller->requests().empty());  // no port given: no controller asked
+
+    r = cli.run(cli.onPort({"report", file, "-o", cli.path("r.pdf")}));
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(Contents(cli.path("r.pdf")).startsWith("%PDF-"));
+    QCOMPARE(cli.commands(), std::vector<std::uint8_t>{5});  // the identification only
+    r = cli.run(cli.onPort({"report", file, "-o", cli.path("id.html")}));
+    html = QString::fromUtf8(Contents(cli.path("id.html")));
+    QVERIFY(html.contains(QStringLiteral("Идентификация контроллера")));
+    QVERIFY(html.contains(QStringLiteral("<td>IMEI</td><td>") + cli.run(cli.onPort({"imei"})).out.trimmed() + "</td>"));
+
+    QCOMPARE(cli.run({"report", file}).exitCode, 2);
+    QCOMPARE(cli.run({"report", file, "-o", cli.path("r.docx")}).exitCode, 2);
+    QCOMPARE(cli.run({"report", cli.path("missing.cnt"), "-o", cli.path("m.pdf")}).exitCode, 4);
+    QVERIFY(!QFile::exists(cli.path("m.pdf")));
 }
 
 QTEST_MAIN(TestKrxctlText)

@@ -78,6 +78,8 @@ void MonitorPresenter::setPanel(int panel, const QString& text) const {
 }
 
 void MonitorPresenter::showIdentification(const IdentValues& ident) {
+    if (ident == PlaceholderIdentValues()) identification_.reset();
+    else identification_ = ident;
     if (views_.controller) views_.controller->showIdentification(ident);
     setPanel(StatusPanels::kVersion, VersionPanelText(ident));
 }

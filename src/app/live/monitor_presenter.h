@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include "app/live/live_views.h"
 
@@ -29,6 +30,9 @@ public:
     // panel 2; or the placeholder (dashes and zeros).
     void showIdentification(const IdentValues& ident);
     void showPlaceholderIdentification();
+    // The identification of the controller attached, as last shown; none
+    // while the placeholder is shown.
+    const std::optional<IdentValues>& identification() const { return identification_; }
     // The operation status line of the controller page.
     void showActionName(const QString& text, const QColor& colour);
 
@@ -37,6 +41,7 @@ private:
 
     LiveViews views_;
     StatusPanelWriter setStatusPanel_;
+    std::optional<IdentValues> identification_;
 };
 
 }  // namespace krx

@@ -3,6 +3,7 @@
 #include "app/live/monitor_wiring.h"
 #include "app/shell/compare_view.h"
 #include "app/shell/outward_links_controller.h"
+#include "app/shell/report_command.h"
 
 namespace krx {
 
@@ -15,6 +16,7 @@ Configurator AssembleConfigurator(AssemblyOptions options) {
     c.commands = new DirectCommandController(*c.window, *c.operations, std::move(options.pcClock));
     c.links = new OutwardLinksController(*c.window);
     c.compare = new CompareView(*c.window, *c.operations);
+    c.report = new ReportCommand(*c.window, c.monitor->presenter());
     return c;
 }
 

@@ -16,6 +16,7 @@ class MonitorHost;
 class MonitorWiring;
 class OutwardLinksController;
 class CompareView;
+class ReportCommand;
 
 struct AssemblyOptions {
     ConfiguratorWindowSetup window;
@@ -34,6 +35,7 @@ struct Configurator {
     DirectCommandController* commands = nullptr;  // owned by the window
     OutwardLinksController* links = nullptr;      // owned by the window
     CompareView* compare = nullptr;               // owned by the window
+    ReportCommand* report = nullptr;              // owned by the window
 };
 
 Configurator AssembleConfigurator(AssemblyOptions options = {});

@@ -13,7 +13,7 @@ namespace krx {
 
 QList<QAction*> WindowActions::deviceActions() const {
     return {Programm,  ReadConf,  CompareConf, FactoryConfig, Reset,
-            Reconfigurate, FileOpen1, FileSave1, FileNew1, FileHistory, ComPortConfig};
+            Reconfigurate, FileOpen1, FileSave1, FileNew1, FileHistory, FileReport, ComPortConfig};
 }
 
 QList<QAction*> WindowActions::controllerActions() const {
@@ -81,6 +81,8 @@ WindowActions CreateWindowActions(QMainWindow& window) {
                              "Сохранить текущую конфигурацию в файл");
     a.FileHistory = MakeAction(window, "FileHistory", "История конфигураций...",
                                "Открыть копию конфигурации, прочитанной из контроллера или записанной в него");
+    a.FileReport = MakeAction(window, "FileReport", "Отчёт о конфигурации...",
+                              "Сохранить отчёт о конфигурации для печати (PDF или HTML)");
     a.FileClose = MakeAction(window, "N7", "Закрыть");
     a.ComPortConfig = MakeAction(window, "ComPortConfig", "COM порт...", "Настройка COM порта");
     a.Programm = MakeAction(window, "Programm", "Программировать",
@@ -104,7 +106,7 @@ WindowActions CreateWindowActions(QMainWindow& window) {
     bar->setObjectName("MainMenu1");
     QMenu* file = bar->addMenu("Файл");
     file->setObjectName("N1");
-    file->addActions({a.FileNew1, a.FileOpen1, a.FileSave1, a.FileHistory});
+    file->addActions({a.FileNew1, a.FileOpen1, a.FileSave1, a.FileHistory, a.FileReport});
     file->addSeparator();
     file->addAction(a.FileClose);
     QMenu* setup = bar->addMenu("Настройка");

@@ -15,6 +15,7 @@ struct WindowActions {
     QAction* FileOpen1 = nullptr;
     QAction* FileSave1 = nullptr;
     QAction* FileHistory = nullptr;  // "История конфигураций..."
+    QAction* FileReport = nullptr;   // "Отчёт о конфигурации..."
     QAction* FileClose = nullptr;
     QAction* ComPortConfig = nullptr;
     QAction* Programm = nullptr;

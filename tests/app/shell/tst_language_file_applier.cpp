@@ -407,8 +407,8 @@ void TestLanguageFileApplier::englishFile_leavesOnlyTheNamedRussianTexts() {
         "Название профиля", " Границы зон тревоги входов ", " Воздействие на реле / выходы ",
         // The volt unit ("В") and the profile sliders' upper and lower marks.
         "В", "Н",
-        // Our own menu item, which no line of the file names.
-        "История конфигураций...",
+        // Our own menu items, which no line of the file names.
+        "История конфигураций...", "Отчёт о конфигурации...",
     };
     // Values in volts and the controller's balance line read "3.33 В" and
     // "Баланс лицевого счета: 150.50"; the profiles' note is one text.
