@@ -58,6 +58,7 @@ struct SettingValueWords {
     std::string byte;       // "байт", before a body offset
     std::string controllerColumn;  // the compare view's second column after "Сравнить"
     std::string copyColumn;        // ... after "Сравнить с редактором", before the copy's time
+    std::string noDifferences;     // the compare view of two equal configurations
 
     bool operator==(const SettingValueWords&) const = default;
 };

@@ -31,6 +31,7 @@ CompareDialog::CompareDialog(const BodyDifferences& differences, const SettingVa
         item->setData(0, Qt::UserRole, -1);
     }
     for (int c = 0; c < tree->columnCount(); ++c) tree->resizeColumnToContents(c);
+    if (differences.empty()) ui_->LabelCompareSummary->setText(Utf8(words.noDifferences));
     connect(tree, &QTreeWidget::itemDoubleClicked, this, &CompareDialog::choose);
     connect(ui_->ButtonCompareClose, &QPushButton::clicked, this, &QDialog::close);
 }

@@ -55,6 +55,7 @@ private slots:
     void compare_doubleClick_selectsTheSection();
     void compare_equal_showsNoList();
     void history_comparesACopyWithTheEditor();
+    void dialog_equalConfigurations_saysSo();
 };
 
 void TestCompareView::compare_different_listsTheSettingsWithBothValues() {
@@ -145,6 +146,12 @@ void TestCompareView::history_comparesACopyWithTheEditor() {
         QVERIFY(rig.window->image() == before);
     }
     QVERIFY(QDir::setCurrent(previous));
+}
+
+void TestCompareView::dialog_equalConfigurations_saysSo() {
+    CompareDialog dialog(BodyDifferences{}, BuiltInInterfaceTexts().valueWords, QStringLiteral("В копии"));
+    QCOMPARE(dialog.findChild<QTreeWidget*>("TreeCompare")->topLevelItemCount(), 0);
+    QCOMPARE(dialog.findChild<QLabel*>("LabelCompareSummary")->text(), QStringLiteral("Конфигурации совпадают."));
 }
 
 QTEST_MAIN(TestCompareView)
