@@ -8,6 +8,7 @@
 #include <QSerialPortInfo>
 
 #include <array>
+#include <optional>
 
 #include "cli/batch_programming.h"
 #include "cli/configuration_files.h"
@@ -287,52 +288,54 @@ void ReportDifferences(Report& report, const BodyDifferences& d) {
     report.field("bytes", bytes);
 }
 
-Result RunDump(const Request& request) {
-    Report report(request);
-    const LoadedConfiguration loaded = ReadAnyConfiguration(request.file);
-    if (!loaded.ok) {
-        report.message(loaded.error);
+// The configuration `file` names (a .cnt file or its text), or the failure
+// in the report.
+std::optional<ConfigImage> InputConfiguration(const QString& file, Report& report) {
+    LoadedConfiguration loaded = ReadAnyConfiguration(file);
+    if (loaded.ok) return loaded.image;
+    report.message(loaded.error);
+    return std::nullopt;
+}
+
+// A command whose result is a file: written, or its failure.
+Result FinishWriting(Report& report, bool written, const QString& file) {
+    if (!written) {
+        report.message(FileError(kConfigFileCannotOpen, file));
         return report.finish(exit_code::kFile);
     }
+    report.field("file", file);
+    return report.finish(exit_code::kSuccess);
+}
+
+Result RunDump(const Request& request) {
+    Report report(request);
+    const std::optional<ConfigImage> image = InputConfiguration(request.file, report);
+    if (!image) return report.finish(exit_code::kFile);
     const std::string text =
-        BodyAsText(loaded.image, request.format == QLatin1String("json") ? TextFormat::Json : TextFormat::Toml);
+        BodyAsText(*image, request.format == QLatin1String("json") ? TextFormat::Json : TextFormat::Toml);
     if (request.outputFile.isEmpty()) {
         Result r;
         r.out = Utf8(text);
         return r;
     }
-    if (!WriteWholeFile(request.outputFile, QByteArray::fromStdString(text))) {
-        report.message(FileError(kConfigFileCannotOpen, request.outputFile));
-        return report.finish(exit_code::kFile);
-    }
-    report.field("file", request.outputFile);
-    return report.finish(exit_code::kSuccess);
+    return FinishWriting(report, WriteWholeFile(request.outputFile, QByteArray::fromStdString(text)),
+                         request.outputFile);
 }
 
 Result RunLoad(const Request& request) {
     Report report(request);
-    const LoadedConfiguration loaded = ReadAnyConfiguration(request.file);
-    if (!loaded.ok) {
-        report.message(loaded.error);
-        return report.finish(exit_code::kFile);
-    }
-    if (WriteConfigFile(loaded.image, request.outputFile.toStdString()) != 0) {
-        report.message(FileError(kConfigFileCannotOpen, request.outputFile));
-        return report.finish(exit_code::kFile);
-    }
-    report.field("file", request.outputFile);
-    return report.finish(exit_code::kSuccess);
+    const std::optional<ConfigImage> image = InputConfiguration(request.file, report);
+    if (!image) return report.finish(exit_code::kFile);
+    return FinishWriting(report, WriteConfigFile(*image, request.outputFile.toStdString()) == 0,
+                         request.outputFile);
 }
 
 Result RunDiff(const Request& request) {
     Report report(request);
-    const LoadedConfiguration a = ReadAnyConfiguration(request.file);
-    const LoadedConfiguration b = a.ok ? ReadAnyConfiguration(request.otherFile) : LoadedConfiguration{};
-    if (!a.ok || !b.ok) {
-        report.message(a.ok ? b.error : a.error);
-        return report.finish(exit_code::kFile);
-    }
-    const BodyDifferences d = DiffBodies(a.image, b.image);
+    const std::optional<ConfigImage> a = InputConfiguration(request.file, report);
+    const std::optional<ConfigImage> b = a ? InputConfiguration(request.otherFile, report) : std::nullopt;
+    if (!a || !b) return report.finish(exit_code::kFile);
+    const BodyDifferences d = DiffBodies(*a, *b);
     report.field("equal", d.empty());
     ReportDifferences(report, d);
     return report.finish(d.empty() ? exit_code::kSuccess : exit_code::kDifferent);
@@ -340,11 +343,8 @@ Result RunDiff(const Request& request) {
 
 Result RunReport(const Request& request, const Environment& environment) {
     Report report(request);
-    const LoadedConfiguration loaded = ReadAnyConfiguration(request.file);
-    if (!loaded.ok) {
-        report.message(loaded.error);
-        return report.finish(exit_code::kFile);
-    }
+    const std::optional<ConfigImage> image = InputConfiguration(request.file, report);
+    if (!image) return report.finish(exit_code::kFile);
     ReportSetup setup;
     setup.source = request.file;
     setup.made = environment.now();
@@ -362,12 +362,7 @@ Result RunReport(const Request& request, const Environment& environment) {
         }
         setup.identification = IdentificationValues(DecodeIdentRecord(record));
     }
-    if (!WriteReport(loaded.image, setup, request.outputFile)) {
-        report.message(FileError(kConfigFileCannotOpen, request.outputFile));
-        return report.finish(exit_code::kFile);
-    }
-    report.field("file", request.outputFile);
-    return report.finish(exit_code::kSuccess);
+    return FinishWriting(report, WriteReport(*image, setup, request.outputFile), request.outputFile);
 }
 
 Result RunCompare(const Request& request, ControllerSession& session) {
