@@ -118,8 +118,10 @@ ConfigOperations::Ending ConfigOperations::reconfigurateSteps() {
     steps_.outcome().ok = written;
     if (written && host().clearModeMemoryChecked()) {
         ApplyDefaultModeMemory(host().image());
-        steps_.runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea,
-                       host().image().modeMemory());
+        // The operation goes on whatever the mode memory's write says, but a
+        // failed one is not reported as success: its red text is the last.
+        steps_.outcome().ok = steps_.runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea,
+                                             host().image().modeMemory());
     }
     // Whatever reached the controller is put to work, even after a failed
     // write.
@@ -206,8 +208,10 @@ ConfigOperations::Ending ConfigOperations::factoryConfigSteps() {
         steps_.runArea(TransferJobKind::AreaWriteVerify, kConfigurationArea, host().image().body());
     if (steps_.outcome().ok) {
         ApplyDefaultModeMemory(host().image());
-        steps_.runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea,
-                       host().image().modeMemory());
+        // The apply step follows whatever the mode memory's write says, but a
+        // failed one is not reported as success: its red text is the last.
+        steps_.outcome().ok = steps_.runArea(TransferJobKind::AreaWriteVerify, kModeMemoryArea,
+                                             host().image().modeMemory());
         sendApply();
     }
     return Ending::Normal;
