@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "device/frame.h"
+#include "sim/sim_request_parser.h"
 
 namespace krx::sim {
 namespace {
@@ -50,9 +51,15 @@ std::vector<std::vector<std::uint8_t>> SimController::requests() const {
     return requests_;
 }
 
+std::vector<std::string> SimController::refusedRequests() const {
+    std::lock_guard lock(mutex_);
+    return refused_;
+}
+
 void SimController::clearRequests() {
     std::lock_guard lock(mutex_);
     requests_.clear();
+    refused_.clear();
 }
 
 int SimController::modeEntries() const {
@@ -123,7 +130,9 @@ void SimController::completeFrame(SimClockPoint now, std::vector<std::uint8_t>& 
         }
         ++blockFrames_;
     }
-    if (!FrameChecksumMatches(frame)) {
+    // Read by the controller's own rules: a frame that breaks one is ignored.
+    if (const std::string fault = RequestFault(frame); !fault.empty()) {
+        if (FrameChecksumMatches(frame)) refused_.push_back(fault);
         return;
     }
     const bool eligible = faultEligible(command);

@@ -60,6 +60,12 @@ public:
     void setArea(int n, std::span<const std::uint8_t> bytes) {
         withDevice([&](SimDevice& d) { return d.memory().setArea(n, bytes); });
     }
+    void setFactoryResetDelay(std::chrono::milliseconds delay) {
+        withDevice([&](SimDevice& d) {
+            d.setFactoryResetDelay(delay);
+            return 0;
+        });
+    }
     void setPassword(const std::string& password) {
         withDevice([&](SimDevice& d) {
             d.setPassword(password);
@@ -69,6 +75,10 @@ public:
 
     // Every complete frame heard (sound or not), in order.
     std::vector<std::vector<std::uint8_t>> requests() const;
+    // The frames heard that are no request of this controller (a wrong
+    // payload for the command, a bad checksum ...), each with why; the
+    // controller ignored them. Cleared with the requests.
+    std::vector<std::string> refusedRequests() const;
     void clearRequests();
     int modeEntries() const;
     bool inFrameMode() const;
@@ -91,6 +101,7 @@ private:
     int blockFrames_ = 0;
     int modeEntries_ = 0;
     std::vector<std::vector<std::uint8_t>> requests_;
+    std::vector<std::string> refused_;
 };
 
 }  // namespace krx::sim

@@ -31,6 +31,7 @@ SimDevice::SimDevice()
     : clockBase_(QDateTime::currentDateTime()), clockBaseAt_(std::chrono::steady_clock::now()) {}
 
 void SimDevice::setPassword(const std::string& password) {
+    factoryCountdownFrom_.reset();
     password_ = Utf8ToCp1251(password).substr(0, kPasswordChars);
     presented_ = false;
 }
@@ -82,6 +83,12 @@ std::vector<std::uint8_t> SimDevice::blockAck(std::uint8_t command, std::uint32_
 std::optional<std::vector<std::uint8_t>> SimDevice::handle(std::uint8_t command,
                                                            std::span<const std::uint8_t> payload,
                                                            SimClockPoint now, int forcedAckStatus) {
+    // The countdown after a refused empty password has run out while the
+    // controller was connected: it forgets its password.
+    if (factoryCountdownFrom_ && now - *factoryCountdownFrom_ >= factoryDelay_) {
+        factoryCountdownFrom_.reset();
+        password_.clear();
+    }
     if (const auto block = BlockCommandInfo(command)) {
         return handleBlock(command, block->area, block->write, payload, forcedAckStatus);
     }
@@ -107,7 +114,7 @@ std::optional<std::vector<std::uint8_t>> SimDevice::handle(std::uint8_t command,
         case cmd::kSetClock:
             return answer([&] { return setClockFrom(payload, now); });
         case cmd::kPresentPassword:
-            return answer([&] { return presentPassword(payload); });
+            return answer([&] { return presentPassword(payload, now); });
         case cmd::kApplyConfig:
             return answer([&]() -> std::uint8_t {
                 if (locked()) {
@@ -165,7 +172,7 @@ std::optional<std::vector<std::uint8_t>> SimDevice::handleBlock(std::uint8_t com
     return blockAck(command, address, count, stored ? kAckAccepted : kGenericRefusal);
 }
 
-std::uint8_t SimDevice::presentPassword(std::span<const std::uint8_t> payload) {
+std::uint8_t SimDevice::presentPassword(std::span<const std::uint8_t> payload, SimClockPoint now) {
     if (payload.size() != kPasswordPayload) {
         return kGenericRefusal;
     }
@@ -178,6 +185,7 @@ std::uint8_t SimDevice::presentPassword(std::span<const std::uint8_t> payload) {
         return kAckAccepted;
     }
     presented_ = given == password_;
+    if (given.empty() && !presented_ && !factoryCountdownFrom_) factoryCountdownFrom_ = now;
     return presented_ ? kAckAccepted : kAckPasswordRequired;
 }
 

@@ -38,6 +38,9 @@ public:
     void setPassword(const std::string& password);
     const std::string& password() const { return password_; }
     bool passwordPresented() const { return presented_; }
+    // How long the controller keeps a password after an empty one was refused
+    // before it forgets it (the factory countdown, 30 minutes).
+    void setFactoryResetDelay(std::chrono::milliseconds delay) { factoryDelay_ = delay; }
 
     // The running clock.
     void setClock(const QDateTime& time, SimClockPoint now);
@@ -73,7 +76,7 @@ private:
     std::optional<std::vector<std::uint8_t>> handleBlock(std::uint8_t command, int area, bool write,
                                                          std::span<const std::uint8_t> payload,
                                                          int forcedAckStatus);
-    std::uint8_t presentPassword(std::span<const std::uint8_t> payload);
+    std::uint8_t presentPassword(std::span<const std::uint8_t> payload, SimClockPoint now);
     std::uint8_t setClockFrom(std::span<const std::uint8_t> payload, SimClockPoint now);
     std::uint8_t control(std::span<const std::uint8_t> payload);
     bool locked() const { return !password_.empty() && !presented_; }
@@ -83,6 +86,9 @@ private:
     SimLiveStatus live_;
     std::string password_;  // Windows-1251 bytes
     bool presented_ = false;
+    std::chrono::milliseconds factoryDelay_ = std::chrono::minutes(30);
+    // When an empty password was refused; the countdown runs from there.
+    std::optional<SimClockPoint> factoryCountdownFrom_;
     QDateTime clockBase_;
     SimClockPoint clockBaseAt_;
     std::optional<std::array<std::uint8_t, keycode::kCodeSize>> touchedKey_;

@@ -58,6 +58,8 @@ private slots:
     void unopenablePort_outcomeNamesThePort();
     void runJob_returnsTheRecordRead();
     void operationsFollowOneAnother_gateNeverLeftBusy();
+    void factoryConfig_keptPassword_droppedOnlyAfterTheCountdown_data();
+    void factoryConfig_keptPassword_droppedOnlyAfterTheCountdown();
 };
 
 void TestControllerSession::programm_writesTheBodyAndEndsWithTheRestartText() {
@@ -201,6 +203,38 @@ void TestControllerSession::operationsFollowOneAnother_gateNeverLeftBusy() {
         QVERIFY(h.session.Reset().started);
         QVERIFY(h.session.CompareConf().started);
         QVERIFY(!h.session.gate().busy());
+    }
+}
+
+void TestControllerSession::factoryConfig_keptPassword_droppedOnlyAfterTheCountdown_data() {
+    QTest::addColumn<int>("controllerDelayMs");
+    QTest::addColumn<bool>("dropped");
+    QTest::newRow("the controller's countdown has run out") << 0 << true;
+    QTest::newRow("the controller still counts") << 3600 * 1000 << false;
+}
+
+void TestControllerSession::factoryConfig_keptPassword_droppedOnlyAfterTheCountdown() {
+    QFETCH(int, controllerDelayMs);
+    QFETCH(bool, dropped);
+    Headless h;
+    h.controller->setPassword("4321");
+    h.controller->setFactoryResetDelay(std::chrono::milliseconds(controllerDelayMs));
+    const std::vector<std::uint8_t> edited = EditedBody();
+    h.controller->setArea(1, edited);
+    // The session's countdown "runs to its end" at once.
+    ControllerSession session({[] { return QString::fromLatin1(sim::kSimPortName); }, {}, [] { return true; }, {}});
+    const OperationOutcome out = session.FactoryConfig();
+    if (dropped) {
+        QVERIFY(out.ok);
+        QCOMPARE(h.controller->area(1), BodyOf(DefaultImage()));
+        // The password is gone: reading needs none.
+        QVERIFY(session.ReadConf().ok);
+    } else {
+        QVERIFY(!out.ok);
+        QCOMPARE(out.colour, StatusColour::Red);
+        // The first block write is refused (status 2 in a block acknowledgement).
+        QCOMPARE(out.message, QStringLiteral("Ошибка передачи данных, код 3"));
+        QCOMPARE(h.controller->area(1), edited);
     }
 }
 

@@ -239,6 +239,10 @@ void TestFaultMatrix::everyOperationUnderEveryFault() {
     QVERIFY(out.started);
     QVERIFY(!out.message.isEmpty());
     QVERIFY(!session.gate().busy());
+    // Every request the program sent, faults or not, reads as one by the
+    // controller's own rules.
+    const std::vector<std::string> refused = controller->refusedRequests();
+    QVERIFY2(refused.empty(), refused.empty() ? "" : refused.front().c_str());
 
     // Whether the spoiled command was heard at all.
     bool struck = c.target == 0;

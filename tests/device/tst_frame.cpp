@@ -52,6 +52,27 @@ void FrameTest::requestFrames_matchHandBuiltBytes_data() {
     const Bytes zero = {0};
     QTest::newRow("restart with payload 0") << BuildFrame(cmd::kRestart, zero)
                                             << Hex("05 10 01 00 00 EF");
+    // The commands no operation of this model sends, and the area 5 pair.
+    QTest::newRow("area 2 write of AB CD") << BuildBlockWrite(cmd::kWriteArea2, 0, Hex("AB CD"))
+                                           << Hex("05 01 08 00 00 00 00 00 02 00 AB CD 93");
+    QTest::newRow("area 2 read of 256 at 256") << BuildBlockReadRequest(cmd::kReadArea2, 256, 256)
+                                               << Hex("05 02 08 00 00 01 00 00 00 01 00 00 F6");
+    QTest::newRow("area 3 write of 7F at 16") << BuildBlockWrite(cmd::kWriteArea3, 16, Hex("7F"))
+                                              << Hex("05 03 07 00 10 00 00 00 01 00 7F 96");
+    QTest::newRow("area 3 read of 64") << BuildBlockReadRequest(cmd::kReadArea3, 0, 64)
+                                       << Hex("05 04 08 00 00 00 00 00 40 00 00 00 B4");
+    QTest::newRow("area 6 write of 01 02 03") << BuildBlockWrite(cmd::kWriteArea6, 0, Hex("01 02 03"))
+                                              << Hex("05 0A 09 00 00 00 00 00 03 00 01 02 03 00");
+    // XOR 0: the checksum is 0.
+    QTest::newRow("area 6 read of 256 at 512") << BuildBlockReadRequest(cmd::kReadArea6, 512, 256)
+                                               << Hex("05 0B 08 00 00 02 00 00 00 01 00 00 00");
+    QTest::newRow("key-code query") << BuildFrame(cmd::kReadKeyCode, {}) << Hex("05 0E 00 00 F2");
+    QTest::newRow("area 5 write of 01 .. 08")
+        << BuildBlockWrite(cmd::kWriteArea5, 0, Hex("01 02 03 04 05 06 07 08"))
+        << Hex("05 12 0E 00 00 00 00 00 08 00 01 02 03 04 05 06 07 08 E4");
+    QTest::newRow("area 5 read of 8") << BuildBlockReadRequest(cmd::kReadArea5, 0, 8)
+                                      << Hex("05 13 08 00 00 00 00 00 08 00 00 00 ED");
+    QTest::newRow("fixed-length record query") << BuildFrame(cmd::kReadSpareRecord, {}) << Hex("05 15 00 00 EB");
 }
 
 void FrameTest::requestFrames_matchHandBuiltBytes() {
