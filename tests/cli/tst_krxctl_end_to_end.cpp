@@ -4,6 +4,7 @@
 // working directory.
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,6 +39,8 @@ private slots:
     void json_onStdoutMessagesOnStderr();
     void usageAndHelp_exitCodes();
     void languageFile_givesTheJobsTexts();
+    void cablePulled_midTransfer_failsInTime_data();
+    void cablePulled_midTransfer_failsInTime();
 
 private:
     Run krxctl(const QStringList& args, const QString& directory = {}) const;
@@ -130,6 +133,53 @@ void TestKrxctlEndToEnd::languageFile_givesTheJobsTexts() {
     const Run r = krxctl({"read", "-p", port_, "-o", english.filePath("r.cnt")}, english.path());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QStringLiteral("Data read\n"));
+}
+
+void TestKrxctlEndToEnd::cablePulled_midTransfer_failsInTime_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("read") << QStringList{"read", "-o", "pulled.cnt"};
+    QTest::newRow("program") << QStringList{"program", "in.cnt"};
+    QTest::newRow("program --changed-only") << QStringList{"program", "in.cnt", "--changed-only"};
+}
+
+void TestKrxctlEndToEnd::cablePulled_midTransfer_failsInTime() {
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    ConfigImage edited = DefaultImage();
+    for (std::size_t i = 0; i < kBodySize; i += 256) edited.body()[i] ^= 0x01;  // every block differs
+    QCOMPARE(WriteConfigFile(edited, dir.filePath("in.cnt").toStdString()), 0);
+    // A controller of its own, at the real line rate, so the transfer takes seconds.
+    QProcess controller;
+    QString why;
+    const QString port = test::StartSimulatorProcess(controller, {"--pace", "--restart-silence", "0"}, why);
+    QVERIFY2(!port.isEmpty(), qPrintable(why));
+    QProcess p;
+    p.setProgram(BuiltProgram("KRXCTL_PROGRAM", "../src/cli/krxctl"));
+    p.setArguments(args << "-p" << port);
+    p.setWorkingDirectory(dir.path());
+    p.start();
+    QVERIFY(p.waitForStarted(5000));
+    // Pulled in the middle of the blocks: the other end of the terminal closes.
+    QTest::qWait(1500);
+    QCOMPARE(p.state(), QProcess::Running);
+    controller.kill();
+    controller.waitForFinished(3000);
+    QElapsedTimer clock;
+    clock.start();
+    // Within the protocol's time-outs: three attempts of at most a few
+    // hundred milliseconds each, for the block under way.
+    QVERIFY2(p.waitForFinished(10000), "krxctl hangs after the cable was pulled");
+    const qint64 ms = clock.elapsed();
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 3);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(QStringLiteral("Ошибка порта")) || err.contains(QStringLiteral("Нет ответа от устройства")) ||
+                 err.contains(QStringLiteral("Ошибка передачи данных")) ||
+                 err.contains(QStringLiteral("Нет корректного ответа")),
+             qPrintable(err));
+    QVERIFY(!QFile::exists(dir.filePath("pulled.cnt")));
+    qInfo("%s: failed %lld ms after the cable was pulled: %s", qPrintable(args.first()), ms,
+          qPrintable(err.trimmed().section('\n', -1)));
 }
 
 QTEST_GUILESS_MAIN(TestKrxctlEndToEnd)

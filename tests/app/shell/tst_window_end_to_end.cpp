@@ -9,6 +9,8 @@
 #include <QtTest>
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -50,6 +52,7 @@ private slots:
 
     void readEditProgramRead_bringsTheEditBackThroughPty();
     void switchRelay_simulatorOutputLitAtTheNextCycle();
+    void cablePulled_duringProgrammingAndMonitoring_windowStaysUsable();
 
 private:
     QTemporaryDir dir_;
@@ -150,6 +153,61 @@ void WindowEndToEndTest::switchRelay_simulatorOutputLitAtTheNextCycle() {
 
     off->click();
     QTRY_COMPARE_WITH_TIMEOUT(BackgroundColour(lamp), kColourGreen, 5000);
+}
+
+void WindowEndToEndTest::cablePulled_duringProgrammingAndMonitoring_windowStaysUsable() {
+    // A controller of its own at the real line rate: programming takes seconds.
+    QProcess controller;
+    QString why;
+    const QString port = test::StartSimulatorProcess(controller, {"--pace", "--restart-silence", "0"}, why);
+    QVERIFY2(!port.isEmpty(), qPrintable(why));
+    AssemblyOptions options;
+    options.window.dialogs = std::make_unique<test::FakeDialogs>();
+    options.window.portOverride = port;
+    Configurator configurator = AssembleConfigurator(std::move(options));
+    ConfiguratorWindow& window = *configurator.window;
+    window.show();
+    const WindowActions& actions = window.actions();
+    auto* actionName = window.findChild<QLabel*>("ActionName");
+    auto* deviceName = window.findChild<QLabel*>("iDeviceNameLabel");
+    const auto idle = [&] {
+        return actions.Programm->isEnabled() && configurator.monitor->host().isRunning() &&
+               !configurator.operations->busy() && window.sectionTree().isEnabled();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(idle(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(deviceName->text(), QStringLiteral("KRX310"), 5000);
+    const QString shownName = deviceName->text();
+
+    // Pulled during programming: a red failure text, and the window handed back.
+    QTimer::singleShot(1500, &controller, [&controller] { controller.kill(); });
+    QElapsedTimer clock;
+    clock.start();
+    actions.Programm->trigger();
+    const qint64 ms = clock.elapsed();
+    QVERIFY2(ms < 15000, qPrintable(QString("programming took %1 ms").arg(ms)));
+    QCOMPARE(TextColour(actionName), kColourRed);
+    QVERIFY2(actionName->text() != kRestartStarted, qPrintable(actionName->text()));
+    QTRY_VERIFY_WITH_TIMEOUT(idle(), 5000);
+    controller.waitForFinished(3000);
+    // Monitoring with nobody on the line: the identification goes, the window stays usable.
+    QTRY_VERIFY_WITH_TIMEOUT(deviceName->text() != shownName, 10000);
+    QVERIFY(idle());
+
+    // The controller back on its port: the monitor finds it again.
+    QProcess back;
+    const QString again = test::StartSimulatorProcess(back, {"--restart-silence", "0"}, why);
+    QVERIFY2(!again.isEmpty(), qPrintable(why));
+    if (again != port) window.port().setPortName(again);  // another terminal: chosen again, as a technician would
+    QTRY_COMPARE_WITH_TIMEOUT(deviceName->text(), shownName, 10000);
+
+    // Pulled again while only the monitor runs.
+    back.kill();
+    back.waitForFinished(3000);
+    QTRY_VERIFY_WITH_TIMEOUT(deviceName->text() != shownName, 10000);
+    QVERIFY(idle());
+    actions.CompareConf->trigger();  // a command still runs and fails red
+    QCOMPARE(TextColour(actionName), kColourRed);
+    QTRY_VERIFY_WITH_TIMEOUT(idle(), 5000);
 }
 
 QTEST_MAIN(WindowEndToEndTest)
