@@ -375,9 +375,7 @@ Result RunCompare(const Request& request, ControllerSession& session) {
     if (different && outcome.controllerBody.size() == kBodySize) {
         ConfigImage controller;
         std::copy(outcome.controllerBody.begin(), outcome.controllerBody.end(), controller.body().begin());
-        ConfigImage file;
-        std::copy(session.image().body().begin(), session.image().body().end(), file.body().begin());
-        ReportDifferences(report, DiffBodies(file, controller));
+        ReportDifferences(report, DiffBodies(session.image(), controller));
     }
     return Finish(report, outcome, outcome.ok ? exit_code::kSuccess : different ? exit_code::kDifferent
                                                                               : exit_code::kController);

@@ -19,12 +19,10 @@ public:
         v.kind = SettingKind::Flag;
         v.flag = value;
     }
-    void number(const std::string& name, int& value, int min, int max) override {
+    void number(const std::string& name, int& value, int, int) override {
         SettingValue& v = add(name);
         v.kind = SettingKind::Number;
         v.number = value;
-        v.min = min;
-        v.max = max;
     }
     void choice(const std::string& name, int& index, const ItemList& items) override {
         SettingValue& v = add(name);

@@ -17,7 +17,6 @@ struct SettingValue {
     bool flag = false;     // Flag
     int number = 0;        // Number, and the item index of a Choice (-1 none)
     std::string listText;  // Choice: the item's text, empty for no choice
-    int min = 0, max = 0;  // Number: its range
     bool operator==(const SettingValue& o) const {
         return kind == o.kind && text == o.text && flag == o.flag && number == o.number;
     }
@@ -64,6 +63,7 @@ struct BodyDifferences {
     bool empty() const { return settings.empty() && bytes.empty(); }
 };
 
+// Only the bodies are compared: the tails are not part of a configuration.
 BodyDifferences DiffBodies(const ConfigImage& a, const ConfigImage& b,
                            const InterfaceTexts& texts = BuiltInInterfaceTexts());
 

@@ -211,7 +211,6 @@ public:
         if (failed()) return;
         if (part.empty()) part = part_;
         result_.line = line;
-        result_.setting = setting.empty() ? part : part + " / " + setting;
         result_.error = (line > 0 ? "line " + std::to_string(line) + ": " : std::string()) + "\"" + part + "\"" +
                         (setting.empty() ? "" : " " + setting) + ": " + why;
     }

@@ -21,9 +21,8 @@ std::string BodyAsText(const ConfigImage& image, TextFormat format,
 struct TextLoadResult {
     bool ok = false;
     ConfigImage image;   // the body, when ok; the tails are zero
-    int line = 0;        // where the text fails, 0 when no line applies
-    std::string setting;  // "section / setting" that fails, when one does
-    std::string error;    // what is wrong, with the line and the setting
+    int line = 0;       // where the text fails, 0 when no line applies
+    std::string error;  // what is wrong, with the line, the section and the setting
 };
 
 // Reads a TOML text made by BodyAsText (and edited). Any setting missing,

@@ -19,14 +19,11 @@ class ItemList {
 public:
     ItemList() = default;
     template <class Container>
-    explicit ItemList(const Container& items, int offered = -1) {
+    explicit ItemList(const Container& items) {
         for (const auto& item : items) items_.emplace_back(item);
-        offered_ = offered < 0 ? static_cast<int>(items_.size()) : offered;
     }
 
     int size() const { return static_cast<int>(items_.size()); }
-    // How many of the items this model's editor offers.
-    int offered() const { return offered_; }
     // The text of item `index`; empty for no choice (-1) or an index beyond the list.
     std::string_view at(int index) const {
         return index >= 0 && index < size() ? items_[static_cast<std::size_t>(index)]
@@ -35,7 +32,6 @@ public:
 
 private:
     std::vector<std::string_view> items_;
-    int offered_ = 0;
 };
 
 class SettingVisitor {

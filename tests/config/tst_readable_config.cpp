@@ -1,5 +1,5 @@
 // The configuration as text: what a dump says (in the section tree's order,
-// with list texts and the spec'd defaults), that reading it back gives the
+// with list texts and the built-in defaults), that reading it back gives the
 // body byte for byte whatever the body holds, that one edited setting changes
 // exactly its own bits, and that a faulty text names its line and setting.
 

@@ -24,13 +24,8 @@ CompareDialog* CompareView::dialog() const { return dialog_.data(); }
 
 void CompareView::show(const ConfigImage& other, const QString& second) {
     if (dialog_) dialog_->close();
-    // Only the bodies are compared: the tails are not part of a configuration.
-    ConfigImage editor;
-    std::copy(window_.image().body().begin(), window_.image().body().end(), editor.body().begin());
-    ConfigImage body;
-    std::copy(other.body().begin(), other.body().end(), body.body().begin());
     const InterfaceTexts& texts = window_.texts();
-    auto* dialog = new CompareDialog(DiffBodies(editor, body, texts), texts.valueWords, second, &window_);
+    auto* dialog = new CompareDialog(DiffBodies(window_.image(), other, texts), texts.valueWords, second, &window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &CompareDialog::sectionChosen, &window_, &ConfiguratorWindow::selectSection);
     dialog_ = dialog;
