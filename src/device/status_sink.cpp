@@ -1,7 +1,10 @@
 #include "device/status_sink.h"
 
-#include <QCoreApplication>
+#include <QMutexLocker>
+#include <QScopeGuard>
 #include <QThread>
+
+#include <utility>
 
 namespace krx {
 
@@ -9,34 +12,66 @@ StatusSink::StatusSink(QObject* parent) : QObject(parent) {
     qRegisterMetaType<krx::StatusColour>("krx::StatusColour");
 }
 
-template <typename Emitter>
-void StatusSink::inOwnThread(Emitter emitter) {
+void StatusSink::add(Report report) {
+    bool wasEmpty = false;
+    {
+        QMutexLocker lock(&mutex_);
+        wasEmpty = queued_.empty();
+        queued_.push_back(std::move(report));
+    }
     if (QThread::currentThread() == thread()) {
-        emitter();
-    } else {
-        QMetaObject::invokeMethod(this, std::move(emitter), Qt::QueuedConnection);
+        emitQueued();
+    } else if (wasEmpty) {
+        // One call carries everything queued until it runs.
+        QMetaObject::invokeMethod(this, "emitQueued", Qt::QueuedConnection);
+    }
+}
+
+void StatusSink::emitQueued() {
+    // A receiver that lets events in while it handles a report does not
+    // overtake the reports queued before its own: the outer loop goes on.
+    if (emitting_) return;
+    emitting_ = true;
+    const auto done = qScopeGuard([this] { emitting_ = false; });
+    for (;;) {
+        std::vector<Report> reports;
+        {
+            QMutexLocker lock(&mutex_);
+            reports.swap(queued_);
+        }
+        if (reports.empty()) return;
+        for (const Report& report : reports) emitReport(report);
+    }
+}
+
+void StatusSink::emitReport(const Report& report) {
+    switch (report.kind) {
+        case Report::Kind::Status: emit statusChanged(report.text, report.colour); break;
+        case Report::Kind::ProgressMaximum: emit progressMaximumChanged(report.number); break;
+        case Report::Kind::ProgressPosition: emit progressPositionChanged(report.number); break;
+        case Report::Kind::PortOpened: emit portOpened(report.text); break;
     }
 }
 
 void StatusSink::setStatus(const QString& text, StatusColour colour) {
-    inOwnThread([this, text, colour] { emit statusChanged(text, colour); });
+    add({Report::Kind::Status, text, colour, 0});
 }
 
 void StatusSink::setProgressMaximum(int maximum) {
-    inOwnThread([this, maximum] { emit progressMaximumChanged(maximum); });
+    add({Report::Kind::ProgressMaximum, {}, StatusColour::Black, maximum});
 }
 
 void StatusSink::setProgressPosition(int position) {
-    inOwnThread([this, position] { emit progressPositionChanged(position); });
+    add({Report::Kind::ProgressPosition, {}, StatusColour::Black, position});
 }
 
 void StatusSink::notifyPortOpened(const QString& portName) {
-    inOwnThread([this, portName] { emit portOpened(portName); });
+    add({Report::Kind::PortOpened, portName, StatusColour::Black, 0});
 }
 
 void StatusSink::deliverPending() {
     if (QThread::currentThread() != thread()) return;
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    emitQueued();
 }
 
 }  // namespace krx

@@ -13,8 +13,11 @@
 // the sink's.
 
 #include <QMetaType>
+#include <QMutex>
 #include <QObject>
 #include <QString>
+
+#include <vector>
 
 #include "device/transfer_messages.h"
 
@@ -42,10 +45,26 @@ signals:
     void portOpened(const QString& portName);
 
 private:
-    // Runs `emitter` in the sink's thread: now when called there, else
-    // queued to it.
-    template <typename Emitter>
-    void inOwnThread(Emitter emitter);
+    // One report as a job made it.
+    struct Report {
+        enum class Kind { Status, ProgressMaximum, ProgressPosition, PortOpened } kind;
+        QString text;
+        StatusColour colour = StatusColour::Black;
+        int number = 0;
+    };
+    // Queues `report` and, in the sink's own thread, emits what is queued
+    // at once; from another thread it asks the sink's thread to.
+    void add(Report report);
+    // In the sink's thread: emits the queued reports in order.
+    Q_INVOKABLE void emitQueued();
+    void emitReport(const Report& report);
+
+    // The reports travel in this queue, under the sink's own lock, rather
+    // than inside the queued calls: what a job wrote is then ordered by a
+    // lock this program takes, not only by Qt's event queue.
+    QMutex mutex_;
+    std::vector<Report> queued_;
+    bool emitting_ = false;  // the sink's thread only
 };
 
 }  // namespace krx

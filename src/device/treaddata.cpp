@@ -83,6 +83,9 @@ void TReadData::setMessages(const QStringList* messages) {
 
 JobOutcome TReadData::waitOutcome() {
     wait();
+    // Everything the job's thread wrote before it ended is read after this
+    // acquire; the thread's end alone orders it only inside Qt.
+    ended_.load(std::memory_order_acquire);
     JobOutcome out;
     out.ok = result_.load() == 0;
     out.message = lastText_;
@@ -99,6 +102,11 @@ JobOutcome TReadData::waitOutcome() {
 }
 
 void TReadData::run() {
+    runJob();
+    ended_.store(true, std::memory_order_release);
+}
+
+void TReadData::runJob() {
     std::vector<std::uint8_t> scratch(buffer_.size());
     std::unique_ptr<SerialLink> link;
     try {

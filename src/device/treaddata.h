@@ -59,6 +59,8 @@ protected:
     void run() override;
 
 private:
+    // The whole job; run() publishes its end.
+    void runJob();
     int runKind(TransferChannel& channel, std::span<std::uint8_t> scratch);
 
     TransferJobKind kind_;
@@ -76,6 +78,9 @@ private:
     StatusColour lastColour_ = StatusColour::Black;
     bool portOpened_ = false;
     std::vector<std::uint8_t> held_;  // what a comparison read
+    // Stored last by the job's thread: what it wrote before is visible to
+    // the thread that loads it after the wait.
+    std::atomic<bool> ended_{false};
 };
 
 // Starts `job` and waits for it while still processing the calling thread's

@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/fault_cases.h"
 #include "common/operation_frames.h"
 #include "config/default_image.h"
 #include "device/clock_command.h"
@@ -27,85 +28,12 @@
 using namespace krx;
 using namespace krx::test::code;
 using Bytes = std::vector<std::uint8_t>;
+using krx::test::Contains;
+using krx::test::FaultCase;
+using krx::test::FaultCases;
+using Op = krx::test::FaultOp;
 
 namespace {
-
-enum class Op {
-    ReadConf,
-    Programm,
-    Reconfigurate,
-    ProgramChanged,
-    CompareConf,
-    Reset,
-    FactoryConfig,
-    ReadSystemParameters,
-    ProgramSystemParameters,
-    Control,
-    Clock,
-};
-
-struct OpInfo {
-    Op op;
-    const char* name;
-    Bytes examined;  // the commands whose answers the operation examines
-    bool writesBody;
-    bool writesSystemParameters;
-    bool clearModeMemory = false;  // "При программировании очистить память режимов"
-};
-
-const std::vector<OpInfo>& Ops() {
-    static const std::vector<OpInfo> ops = {
-        {Op::ReadConf, "ReadConf", {kIdent, kPassword, kReadArea1}, false, false},
-        {Op::Programm, "Programm", {kIdent, kPassword, kWriteArea1, kReadArea1}, true, false},
-        {Op::Reconfigurate, "Reconfigurate", {kIdent, kPassword, kWriteArea1, kReadArea1}, true, false},
-        {Op::Programm, "Programm clearing the mode memory",
-         {kIdent, kPassword, kWriteArea1, kReadArea1, kWriteArea4, kReadArea4}, true, false, true},
-        {Op::Reconfigurate, "Reconfigurate clearing the mode memory",
-         {kIdent, kPassword, kWriteArea1, kReadArea1, kWriteArea4, kReadArea4}, true, false, true},
-        {Op::ProgramChanged, "program --changed-only", {kIdent, kPassword, kReadArea1, kWriteArea1}, true, false},
-        {Op::CompareConf, "CompareConf", {kIdent, kReadArea1}, false, false},
-        {Op::Reset, "Reset", {kIdent, kPassword}, false, false},
-        // A refused empty password leads to the countdown, not to a failure.
-        {Op::FactoryConfig, "FactoryConfig", {kIdent, kWriteArea1, kReadArea1, kWriteArea4, kReadArea4}, true, false},
-        {Op::ReadSystemParameters, "system parameters read", {kIdent, kPassword, kReadArea5}, false, false},
-        {Op::ProgramSystemParameters, "system parameters program", {kIdent, kPassword, kWriteArea5, kReadArea5},
-         false, true},
-        {Op::Control, "control command", {kIdent, kPassword, kControl}, false, false},
-        {Op::Clock, "clock set", {kIdent, kClock}, false, false},
-    };
-    return ops;
-}
-
-struct FaultInfo {
-    const char* name;
-    std::function<void(sim::SimFaults&)> apply;
-};
-
-// The reply faults and acknowledgement statuses, each aimed at one command.
-std::vector<FaultInfo> ReplyFaults() {
-    using sim::ReplyFault;
-    std::vector<FaultInfo> f;
-    const std::pair<const char*, ReplyFault> kinds[] = {{"silence", ReplyFault::Silence},
-                                                        {"one byte short", ReplyFault::ShortReply},
-                                                        {"bad checksum", ReplyFault::BadChecksum},
-                                                        {"wrong echo", ReplyFault::WrongCommand},
-                                                        {"wrong length", ReplyFault::WrongLength}};
-    for (const auto& [name, kind] : kinds) {
-        f.push_back({name, [kind = kind](sim::SimFaults& s) { s.reply = kind; }});
-    }
-    for (int status : {1, 2, 3}) {
-        static const char* names[] = {"", "status 1", "status 2", "status 3"};
-        f.push_back({names[status], [status](sim::SimFaults& s) { s.ackStatus = status; }});
-    }
-    return f;
-}
-
-bool IsAck(std::uint8_t command) {
-    return command == kPassword || command == kWriteArea1 || command == kWriteArea4 || command == kWriteArea5 ||
-           command == kControl || command == kClock || command == kRestart || command == kApply;
-}
-
-bool Contains(const Bytes& codes, std::uint8_t c) { return std::find(codes.begin(), codes.end(), c) != codes.end(); }
 
 // A body the program accepts, other than the default one.
 ConfigImage EditedImage() {
@@ -114,63 +42,6 @@ ConfigImage EditedImage() {
     image.body()[3000] = 0x5A;
     image.body()[5291] = 0xC3;
     return image;
-}
-
-struct Case {
-    const OpInfo* op;
-    std::string name;
-    sim::SimFaults faults;
-    std::uint8_t target = 0;  // the command the fault is aimed at, 0 for a block position
-    bool expectFailure = false;
-};
-
-std::vector<Case> Cases() {
-    std::vector<Case> cases;
-    for (const OpInfo& op : Ops()) {
-        // Reply faults and statuses at the identification, the password, the
-        // first block of each kind and the operation's own command.
-        Bytes targets = {kIdent, kPassword};
-        for (std::uint8_t c : op.examined)
-            if (!Contains(targets, c)) targets.push_back(c);
-        for (std::uint8_t target : targets) {
-            for (const FaultInfo& f : ReplyFaults()) {
-                sim::SimFaults s;
-                f.apply(s);
-                s.onlyCommand = target;
-                const bool statusFault = s.ackStatus >= 0;
-                if (statusFault && !IsAck(target)) continue;
-                // A reply whose length field is wrong but whose size and
-                // checksum are right is accepted by the protocol.
-                const bool accepted = s.reply == sim::ReplyFault::WrongLength;
-                Case c{&op, std::string(op.name) + ", " + f.name + " at command " + std::to_string(target), s, target,
-                       Contains(op.examined, target) && !accepted};
-                cases.push_back(c);
-            }
-        }
-        // The cable pulled at the first, a middle and the last block.
-        const bool blocks = Contains(op.examined, kReadArea1) || Contains(op.examined, kReadArea5);
-        if (blocks) {
-            const int blockCount = Contains(op.examined, kReadArea5) ? 1 : krx::test::kBodyBlocks;
-            for (int after : {0, blockCount / 2, blockCount - 1}) {
-                sim::SimFaults s;
-                s.silentAfterBlocks = after;
-                cases.push_back({&op, std::string(op.name) + ", silent after " + std::to_string(after) + " blocks", s, 0,
-                                 true});
-            }
-        }
-        // A byte of the read-back corrupted: first, middle, last block.
-        if (op.writesBody || op.writesSystemParameters) {
-            const std::vector<long> offsets =
-                op.writesSystemParameters ? std::vector<long>{0, 7} : std::vector<long>{0, 2600, 5291};
-            for (long offset : offsets) {
-                sim::SimFaults s;
-                s.corruptReadOffset = offset;
-                cases.push_back({&op, std::string(op.name) + ", read-back byte " + std::to_string(offset) + " corrupted",
-                                 s, 0, true});
-            }
-        }
-    }
-    return cases;
 }
 
 OperationOutcome RunOp(Op op, ControllerSession& session) {
@@ -203,14 +74,14 @@ private slots:
 
 void TestFaultMatrix::everyOperationUnderEveryFault_data() {
     QTest::addColumn<int>("index");
-    const std::vector<Case> cases = Cases();
+    const std::vector<FaultCase> cases = FaultCases();
     for (std::size_t i = 0; i < cases.size(); ++i) QTest::newRow(cases[i].name.c_str()) << int(i);
 }
 
 void TestFaultMatrix::everyOperationUnderEveryFault() {
     QFETCH(int, index);
-    static const std::vector<Case> cases = Cases();
-    const Case& c = cases[std::size_t(index)];
+    static const std::vector<FaultCase> cases = FaultCases();
+    const FaultCase& c = cases[std::size_t(index)];
 
     auto controller = std::make_shared<sim::SimController>();
     sim::ScopedSimLinks links{controller};
