@@ -11,7 +11,9 @@ namespace krx::fuzz {
 
 // A file of this process's own, rewritten with `size` bytes of `data`.
 inline const std::string& ScratchFile(const std::uint8_t* data, std::size_t size) {
-    static const std::string name = "/tmp/krx-fuzz-" + std::to_string(::getpid()) + ".bin";
+    // In memory where the machine has it: a file is written per input.
+    static const std::string dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    static const std::string name = dir + "/krx-fuzz-" + std::to_string(::getpid()) + ".bin";
     if (FILE* f = std::fopen(name.c_str(), "wb")) {
         if (size > 0) std::fwrite(data, 1, size, f);
         std::fclose(f);

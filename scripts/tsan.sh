@@ -14,7 +14,7 @@ tests=(
   sim_tst_sim_controller sim_tst_pty_end_to_end
   monitor_tst_monitor_with_sim
   app_tst_monitor_presenter app_tst_operation_controller app_tst_direct_command_controller
-  app_tst_configurator_window app_tst_compare_view app_tst_window_end_to_end
+  app_tst_configurator_window app_tst_compare_view app_tst_window_end_to_end app_tst_window_fault_matrix
   cli_tst_krxctl cli_tst_krxctl_end_to_end cli_tst_krxctl_faults cli_tst_krxctl_text
 )
 flags="-O1 -fsanitize=thread -fno-omit-frame-pointer"

@@ -167,9 +167,13 @@ void WindowFaultMatrixTest::everyOperationUnderEveryFault_handsTheWindowBack() {
     QElapsedTimer clock;
     clock.start();
     start(op);
-    // A direct command's result stands in the status bar until the monitor,
-    // back a moment later, writes its identification there.
+    // The texts as the operation left them: the monitor, back a moment
+    // later, writes its own into the status bar and the controller page.
     const QString commandResult = rig.window->statusPanels().text(StatusPanels::kMessage);
+    const QString actionText = rig.actionText();
+    const QColor actionColour = rig.actionColour();
+    const QString pageText = systemPage()->messageLine()->text();
+    const QColor pageColour = TextColour(systemPage()->messageLine());
     // Faults off once the operation has returned, so the monitor that comes
     // back finds the controller.
     rig.controller->setFaults({});
@@ -195,15 +199,15 @@ void WindowFaultMatrixTest::everyOperationUnderEveryFault_handsTheWindowBack() {
     // The failure is shown red, where the operation shows its result.
     QCOMPARE(out.colour, StatusColour::Red);
     if (OnSystemPage(op)) {
-        QCOMPARE(systemPage()->messageLine()->text(), out.message);
-        QCOMPARE(TextColour(systemPage()->messageLine()), kColourRed);
+        QCOMPARE(pageText, out.message);
+        QCOMPARE(pageColour, kColourRed);
     } else if (IsDirectCommand(op) && c.target != kIdent && c.target != kPassword) {
         // The command itself failed: its answer's text, in the status bar.
         QCOMPARE(commandResult, out.message);
     } else {
         // The identification and the password show on the controller page.
-        QCOMPARE(rig.actionText(), out.message);
-        QCOMPARE(rig.actionColour(), kColourRed);
+        QCOMPARE(actionText, out.message);
+        QCOMPARE(actionColour, kColourRed);
     }
     // A failed operation does not change the editor's configuration, except
     // the factory reset, which puts the defaults in before writing.
