@@ -110,6 +110,13 @@ struct FaultCase {
     bool expectFailure = false;
 };
 
+// Whether the case's fault struck: a block position always does, a spoiled
+// command only when the operation sent it among `heard` (request frames).
+inline bool Struck(const FaultCase& c, const std::vector<std::vector<std::uint8_t>>& heard) {
+    if (c.target == 0) return true;
+    return std::any_of(heard.begin(), heard.end(), [&](const auto& f) { return f.size() > 1 && f[1] == c.target; });
+}
+
 inline std::vector<FaultCase> FaultCases() {
     using namespace code;
     std::vector<FaultCase> cases;

@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,7 +27,6 @@
 using namespace krx;
 using namespace krx::test::code;
 using Bytes = std::vector<std::uint8_t>;
-using krx::test::Contains;
 using krx::test::FaultCase;
 using krx::test::FaultCases;
 using Op = krx::test::FaultOp;
@@ -62,8 +60,6 @@ OperationOutcome RunOp(Op op, ControllerSession& session) {
 }
 
 }  // namespace
-
-Q_DECLARE_METATYPE(sim::SimFaults)
 
 class TestFaultMatrix : public QObject {
     Q_OBJECT
@@ -115,11 +111,7 @@ void TestFaultMatrix::everyOperationUnderEveryFault() {
     const std::vector<std::string> refused = controller->refusedRequests();
     QVERIFY2(refused.empty(), refused.empty() ? "" : refused.front().c_str());
 
-    // Whether the spoiled command was heard at all.
-    bool struck = c.target == 0;
-    if (c.target != 0)
-        for (const auto& f : controller->requests()) struck = struck || f.at(1) == c.target;
-    if (c.expectFailure && struck) {
+    if (c.expectFailure && krx::test::Struck(c, controller->requests())) {
         QVERIFY2(!out.ok, qPrintable("false success: " + out.message));
     }
 

@@ -42,6 +42,15 @@ const QString kSame = QStringLiteral("Данные в памяти контро�
 // Byte 12 of the body, bits 0-2: the pause between calls as an item index.
 constexpr std::size_t kPauseByte = 12;
 
+// The window as the program builds it with --port `port`, on the real
+// serial layer.
+Configurator WindowOnPort(const QString& port) {
+    AssemblyOptions options;
+    options.window.dialogs = std::make_unique<test::FakeDialogs>();
+    options.window.portOverride = port;  // as --port does
+    return AssembleConfigurator(std::move(options));
+}
+
 }  // namespace
 
 class WindowEndToEndTest : public QObject {
@@ -75,10 +84,7 @@ void WindowEndToEndTest::cleanupTestCase() {
 }
 
 void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
-    AssemblyOptions options;
-    options.window.dialogs = std::make_unique<test::FakeDialogs>();
-    options.window.portOverride = port_;  // as --port does
-    Configurator configurator = AssembleConfigurator(std::move(options));
+    Configurator configurator = WindowOnPort(port_);
     ConfiguratorWindow& window = *configurator.window;
     OperationController* operations = configurator.operations;
     window.show();
@@ -131,10 +137,7 @@ void WindowEndToEndTest::readEditProgramRead_bringsTheEditBackThroughPty() {
 }
 
 void WindowEndToEndTest::switchRelay_simulatorOutputLitAtTheNextCycle() {
-    AssemblyOptions options;
-    options.window.dialogs = std::make_unique<test::FakeDialogs>();
-    options.window.portOverride = port_;
-    Configurator configurator = AssembleConfigurator(std::move(options));
+    Configurator configurator = WindowOnPort(port_);
     ConfiguratorWindow& window = *configurator.window;
     window.show();
     auto* deviceName = window.findChild<QLabel*>("iDeviceNameLabel");
@@ -161,10 +164,7 @@ void WindowEndToEndTest::cablePulled_duringProgrammingAndMonitoring_windowStaysU
     QString why;
     const QString port = test::StartSimulatorProcess(controller, {"--pace", "--restart-silence", "0"}, why);
     QVERIFY2(!port.isEmpty(), qPrintable(why));
-    AssemblyOptions options;
-    options.window.dialogs = std::make_unique<test::FakeDialogs>();
-    options.window.portOverride = port;
-    Configurator configurator = AssembleConfigurator(std::move(options));
+    Configurator configurator = WindowOnPort(port);
     ConfiguratorWindow& window = *configurator.window;
     window.show();
     const WindowActions& actions = window.actions();
